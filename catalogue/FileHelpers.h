@@ -1,0 +1,18 @@
+// Small stateless path and file helpers shared by installation, removal and
+// the wizard. Paths are multibyte text; only the backslash separates.
+#pragma once
+#include "../framework/String.h"
+
+// Folder of the running program file, without a trailing backslash; empty
+// when the system cannot tell.
+CString GetModuleFolder();
+// The text before the last backslash; empty when there is none.
+CString GetParentFolder(const CString& path);
+// Anything, file or folder, at the path.
+BOOL PathExists(const CString& path);
+// Creates the folder after its missing parents; false for a folder that
+// exists already or one that cannot be made.
+BOOL CreateFolderTree(CString path);
+// Copies source to target, overwriting it, after making the target's folder.
+BOOL CopyInstallFile(CString source, CString target);
+BOOL DeleteInstalledFile(CString path);

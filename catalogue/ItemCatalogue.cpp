@@ -1,0 +1,33 @@
+#include "ItemCatalogue.h"
+
+const char INSTALL_PATH_PLACEHOLDER[] = "(%INSTALL_PATH%)";
+const char SYSTEM_PATH_PLACEHOLDER[] = "(%SYSTEM_PATH%)";
+
+const FileEntry FileTable[6] = {
+    { FILE_TO_INSTALL_DIR, "VarnX.dl_", "VarnX.dll" },
+    { FILE_TO_INSTALL_DIR, "VarnX.ex_", "VarnX.exe" },
+    { FILE_SETUP_SELF, "Setup.exe", "Setup.exe" },
+    { FILE_TO_INSTALL_DIR, "Readme.txt", "Readme.txt" },
+    { FILE_TO_SYSTEM_DIR, "VarnX.cp_", "VarnX.cpl" },
+    { FILE_TO_SYSTEM_DIR, "VarnX.dl_", "VarnX.dll" },
+};
+
+// Key names compare without regard to case, so the mixed spellings reach
+// the same keys: row 6 removes what row 3 wrote, row 4 what rows 1 and 2 did.
+const RegistryEntry RegistryTable[6] = {
+    { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnoltix",
+      "UnInstallString", "(%INSTALL_PATH%)\\Setup.exe /uninstall" },
+    { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnoltix",
+      "DisplayName", "Varnolt 2.0" },
+    { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, "SOFTWARE\\QUORLEN\\VarnX", "Exe-Path", "(%INSTALL_PATH%)\\VarnX.exe" },
+    { REG_REMOVE, HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", "Varnoltix", NULL },
+    { REG_REMOVE_QUIET, HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\run", "Varnolt", "" },
+    { REG_REMOVE, HKEY_LOCAL_MACHINE, "Software\\Quorlen", "VarnX", NULL },
+};
+
+const ShortcutEntry ShortcutTable[4] = {
+    { "Varnolt.lnk", "Varnolt 本体", "(%INSTALL_PATH%)\\VarnX.exe", "" },
+    { "Varnolt の設定.lnk", "Varnolt の設定を行います", "(%SYSTEM_PATH%)\\control.exe", "VarnX.cpl" },
+    { "Varnolt の削除.lnk", "Varnolt の削除します", "(%INSTALL_PATH%)\\Setup.exe", "/uninstall" },
+    { "Readme.lnk", "Varnolt の説明テキスト", "(%INSTALL_PATH%)\\Readme.txt", "" },
+};

@@ -1,0 +1,55 @@
+// What Varnolt's setup puts on the machine and takes off it again: three
+// tables walked row by row, in order, by installation and removal alike.
+#pragma once
+#include <windows.h>
+
+enum FileKind
+{
+    FILE_TO_INSTALL_DIR = 1,  // into the install folder; removed
+    FILE_SETUP_SELF = 2,      // into the install folder; kept, it runs the removal
+    FILE_TO_SYSTEM_DIR = 3,   // into the system folder; removed
+};
+
+enum RegistryKind
+{
+    REG_WRITE_AND_REMOVE = 1,  // written at install; removal failures reported
+    REG_REMOVE_QUIET = 2,      // removal only, failures not reported
+    REG_REMOVE = 3,            // removal only, failures reported
+};
+
+struct FileEntry
+{
+    int nKind;
+    const char* pszSourceName;  // beside the running setup program
+    const char* pszTargetName;
+};
+
+struct RegistryEntry
+{
+    int nKind;
+    HKEY hRootKey;
+    const char* pszSubKey;
+    const char* pszName;  // the value, or for a row without data the key below pszSubKey
+    const char* pszData;  // null: the row names a key, not a value
+};
+
+struct ShortcutEntry
+{
+    const char* pszLinkName;
+    const char* pszDescription;
+    const char* pszTarget;
+    const char* pszArguments;
+};
+
+extern const FileEntry FileTable[6];
+extern const RegistryEntry RegistryTable[6];
+extern const ShortcutEntry ShortcutTable[4];
+
+extern const char INSTALL_PATH_PLACEHOLDER[];
+extern const char SYSTEM_PATH_PLACEHOLDER[];
+
+// One progress step per row of the three tables.
+const int CATALOGUE_STEPS = ARRAYSIZE(FileTable) + ARRAYSIZE(RegistryTable) + ARRAYSIZE(ShortcutTable);
+
+// The pause after every item a walker handles.
+const DWORD ITEM_PAUSE_MS = 100;

@@ -1,0 +1,37 @@
+// CWinApp: the one application object, created statically by the program
+// and run by AfxWinMain.
+#pragma once
+#include "CmdTarget.h"
+
+class CWnd;
+
+// The framework's help command.
+#define ID_HELP 0xE146
+
+class CWinApp : public CCmdTarget
+{
+public:
+    explicit CWinApp(const char* pszAppName = NULL);
+    virtual ~CWinApp();
+
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+
+    // Kept for the sources' sake: 3-D controls are the system's own look
+    // since Windows 95, so there is nothing left to switch on.
+    BOOL Enable3dControls() { return TRUE; }
+
+    // Opens the program's help file (its own name with .HLP) for the main window.
+    void OnHelp();
+
+    const char* m_pszAppName;
+    HINSTANCE m_hInstance;
+    CWnd* m_pMainWnd;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetResourceHandle();
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

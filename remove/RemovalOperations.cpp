@@ -1,0 +1,128 @@
+// The removal operations of CSetupApp: registry entries, shortcuts and
+// files, walked from the catalogue. Folders are never removed.
+#include "../app/SetupApp.h"
+#include "../catalogue/FileHelpers.h"
+#include "../catalogue/ItemCatalogue.h"
+#include "../res/resource.h"
+#include "ProgressPanel.h"
+#include <shlobj.h>
+
+namespace {
+
+void AppendFailure(CString& failureReport, const char* prefix, const CString& path)
+{
+    failureReport += prefix;
+    failureReport += path;
+    failureReport += "\n";
+}
+
+// Removes what a row names below its opened subkey.
+BOOL RemoveRegistryItem(CSetupApp& app, const RegistryEntry& row, HKEY hKey)
+{
+    if (row.pszData)
+        return ::RegDeleteValueA(hKey, row.pszName) == ERROR_SUCCESS;
+    CString keyPath;
+    keyPath.Format("%s\\%s", row.pszSubKey, row.pszName);
+    app.DeleteKeyTree(row.hRootKey, keyPath);
+    return ::RegDeleteKeyA(hKey, row.pszName) == ERROR_SUCCESS;
+}
+
+CString GetSystemFolder()
+{
+    char buffer[MAX_PATH];
+    UINT length = ::GetSystemDirectoryA(buffer, MAX_PATH);
+    return length == 0 || length >= MAX_PATH ? CString() : CString(buffer);
+}
+
+}
+
+void CSetupApp::RemoveRegistry(CProgressPanel& panel, CString& failureReport)
+{
+    for (const RegistryEntry& row : RegistryTable) {
+        panel.StepIt();
+        if (row.nKind < REG_WRITE_AND_REMOVE || row.nKind > REG_REMOVE)
+            continue;
+
+        HKEY hKey;
+        BOOL removed = FALSE;
+        if (::RegOpenKeyExA(row.hRootKey, row.pszSubKey, 0, KEY_ALL_ACCESS, &hKey) == ERROR_SUCCESS) {
+            removed = RemoveRegistryItem(*this, row, hKey);
+            ::RegCloseKey(hKey);
+        }
+        if (!removed && row.nKind != REG_REMOVE_QUIET) {
+            CString line;
+            line.Format("レジストリ削除：HKEY_LOCAL_MACHINE\\%s\n", row.pszSubKey);
+            failureReport += line;
+        }
+        ::Sleep(ITEM_PAUSE_MS);
+    }
+}
+
+void CSetupApp::DeleteKeyTree(HKEY hRootKey, CString path)
+{
+    HKEY hKey;
+    if (::RegOpenKeyExA(hRootKey, path, 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
+        return;
+    char name[MAX_PATH];
+    DWORD index = 0;
+    for (;;) {
+        DWORD nameLength = MAX_PATH;
+        if (::RegEnumKeyExA(hKey, index, name, &nameLength, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
+            break;
+        CString subkeyPath;
+        subkeyPath.Format("%s\\%s", (const char*)path, name);
+        DeleteKeyTree(hRootKey, subkeyPath);
+        // The others move up after a deletion; one that stays is stepped over.
+        if (::RegDeleteKeyA(hKey, name) != ERROR_SUCCESS)
+            ++index;
+    }
+    ::RegCloseKey(hKey);
+}
+
+void CSetupApp::RemoveShortcuts(CProgressPanel& panel, CString& failureReport)
+{
+    CString groupName;
+    groupName.LoadString(IDS_PROGRAM_GROUP);
+    char programs[MAX_PATH];
+    // Without the Programs folder the links cannot be found; each is then
+    // reported as not removed under its group-relative name.
+    CString groupFolder = groupName + "\\";
+    BOOL located = ::SHGetSpecialFolderPathA(NULL, programs, CSIDL_COMMON_PROGRAMS, TRUE);
+    if (located)
+        groupFolder.Format("%s\\%s\\", programs, (const char*)groupName);
+
+    for (const ShortcutEntry& row : ShortcutTable) {
+        panel.StepIt();
+        CString linkPath;
+        linkPath.Format("%s%s", (const char*)groupFolder, row.pszLinkName);
+        if (!located || (PathExists(linkPath) && !DeleteInstalledFile(linkPath)))
+            AppendFailure(failureReport, "ショートカット削除：", linkPath);
+        ::Sleep(ITEM_PAUSE_MS);
+    }
+}
+
+void CSetupApp::RemoveFiles(CProgressPanel& panel, CString& failureReport)
+{
+    CString programFolder = GetModuleFolder();
+    CString systemFolder = GetSystemFolder();
+
+    for (const FileEntry& row : FileTable) {
+        panel.StepIt();
+        const CString* pFolder;
+        if (row.nKind == FILE_TO_INSTALL_DIR)
+            pFolder = &programFolder;
+        else if (row.nKind == FILE_TO_SYSTEM_DIR)
+            pFolder = &systemFolder;
+        else
+            continue;
+
+        // A folder the system could not name is never guessed at: the file
+        // is reported by its bare name and left alone.
+        CString path = row.pszTargetName;
+        if (!pFolder->IsEmpty())
+            path.Format("%s\\%s", (const char*)*pFolder, row.pszTargetName);
+        if (pFolder->IsEmpty() || !DeleteInstalledFile(path))
+            AppendFailure(failureReport, "ファイル削除：", path);
+        ::Sleep(ITEM_PAUSE_MS);
+    }
+}

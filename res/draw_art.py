@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Draws the wizard's picture strip (Strip.bmp) and the program icon
+(Setup.ico) in the standard 16-colour palette. Run it from this folder;
+its outputs are committed beside it."""
+import struct
+
+# The standard 16-colour Windows palette, in its usual order.
+PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+NAVY, TEAL, SILVER, GREY, BLUE, AQUA, WHITE, YELLOW = 4, 6, 7, 8, 12, 14, 15, 11
+
+
+def palette_bytes():
+    return b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
+
+
+def pack_rows(pixels, width, height):
+    """4-bit rows, bottom-up, each padded to a multiple of four bytes."""
+    row_bytes = ((width * 4 + 31) // 32) * 4
+    out = bytearray()
+    for y in reversed(range(height)):
+        row = bytearray(row_bytes)
+        for x in range(width):
+            value = pixels[y][x]
+            row[x // 2] |= value << (4 if x % 2 == 0 else 0)
+        out += row
+    return bytes(out)
+
+
+def info_header(width, height, image_size):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, 16, 0)
+
+
+def strip():
+    width, height = 70, 200
+    pixels = []
+    for y in range(height):
+        band = NAVY if y < 70 else BLUE if y < 120 else TEAL
+        row = [band] * width
+        # A diagonal of light squares: a plain mark of the product.
+        for x in range(width):
+            if (x + y) % 40 < 3:
+                row[x] = AQUA
+        pixels.append(row)
+    for y in range(150, 186):
+        for x in range(17, 53):
+            edge = y in (150, 185) or x in (17, 52)
+            pixels[y][x] = GREY if edge else SILVER
+    for y in range(160, 176):
+        for x in range(27, 43):
+            pixels[y][x] = WHITE
+    bits = pack_rows(pixels, width, height)
+    header = info_header(width, height, len(bits))
+    dib = header + palette_bytes() + bits
+    assert len(dib) == 7304, len(dib)
+    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(dib), 0, 0, 14 + 40 + 64)
+    with open("Strip.bmp", "wb") as f:
+        f.write(file_header + dib)
+
+
+def icon_image(size):
+    pixels = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            inside = size // 8 <= x < size - size // 8 and size // 8 <= y < size - size // 8
+            if not inside:
+                row.append(0)
+            elif x in (size // 8, size - size // 8 - 1) or y in (size // 8, size - size // 8 - 1):
+                row.append(NAVY)
+            elif y < size // 2:
+                row.append(BLUE)
+            else:
+                row.append(YELLOW if (x + y) % 4 < 2 else AQUA)
+        pixels.append(row)
+    xor_bits = pack_rows(pixels, size, size)
+    mask_row = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for y in reversed(range(size)):
+        row = bytearray(mask_row)
+        for x in range(size):
+            if pixels[y][x] == 0:
+                row[x // 8] |= 0x80 >> (x % 8)
+        mask += row
+    header = info_header(size, size * 2, len(xor_bits) + len(mask))
+    return header + palette_bytes() + xor_bits + bytes(mask)
+
+
+def icon():
+    images = [icon_image(32), icon_image(16)]
+    assert [len(i) for i in images] == [744, 296]
+    offset = 6 + 16 * len(images)
+    out = struct.pack("<HHH", 0, 1, len(images))
+    for size, image in zip((32, 16), images):
+        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
+        offset += len(image)
+    with open("Setup.ico", "wb") as f:
+        f.write(out + b"".join(images))
+
+
+strip()
+icon()

@@ -1,0 +1,25 @@
+// Resource identifiers shared by the resource script and the code.
+#pragma once
+
+#define IDI_SETUP 128
+#define IDB_STRIP 131
+
+#define IDD_AGREEMENT_PAGE 107
+#define IDD_DESTINATION_PAGE 108
+#define IDD_PROGRESS_PAGE 109
+#define IDD_FINISH_PAGE 110
+#define IDD_PROGRESS_PANEL 111
+
+#define IDS_PANEL_CAPTION 112
+#define IDS_PROGRAM_GROUP 114
+
+#define IDC_PANEL_PROGRESS 1003
+#define IDC_PANEL_PERCENT 1004
+#define IDC_README 1007
+#define IDC_DESTINATION 1008
+#define IDC_BROWSE 1009
+#define IDC_CREATE_SHORTCUTS 1010
+#define IDC_AGREE 1012
+#define IDC_DISAGREE 1013
+#define IDC_INSTALL_PROGRESS 1016
+#define IDC_LAUNCH_PRODUCT 1018
