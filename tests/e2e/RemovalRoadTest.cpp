@@ -1,0 +1,178 @@
+// The real Setup.exe started with /uninstall from an install folder, driven
+// through its windows, then the machine checked.
+#include "../support/InstalledState.h"
+#include "../support/TestFolder.h"
+#include "../support/WindowDriver.h"
+#include <shlwapi.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+const char BOX_CLASS[] = "#32770";
+const char PANEL_CAPTION[] = "アンインストール中．．．";
+const char UNINSTALL_PARENT[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+class RemovalRoad : public testing::Test
+{
+protected:
+    RemovalRoad() : m_root("removal"), m_installFolder(m_root / "Program Files\\VarnX"), m_state(m_installFolder) {}
+
+    // What the uninstall entry runs: the unquoted path, a space, the switch.
+    std::string UninstallCommand() const { return m_state.SetupPath() + " /uninstall"; }
+
+    // Answers the confirmation with Yes and waits for the final box, which
+    // must come only after the panel is gone. Returns {caption, text}.
+    std::pair<std::string, std::string> RunRemoval(const std::string& shotPrefix)
+    {
+        ChildProcess setup(m_state.SetupPath(), UninstallCommand());
+        EXPECT_TRUE(setup.Started());
+        HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
+        if (!confirm) {
+            ADD_FAILURE() << "no confirmation box";
+            return {};
+        }
+        EXPECT_EQ("Varnolt を削除しますか？", MessageBoxText(confirm));
+        SaveScreenshot(confirm, shotPrefix + "-confirm");
+        PressButton(confirm, IDYES);
+        EXPECT_TRUE(WaitForWindowGone(confirm));
+
+        HWND panel = WaitForWindow(BOX_CLASS, PANEL_CAPTION, setup.Handle());
+        EXPECT_NE(nullptr, panel) << "the progress panel shows during the removal";
+        if (panel) {
+            Sleep(600);
+            SaveScreenshot(panel, shotPrefix + "-panel");
+        }
+
+        std::pair<std::string, std::string> result;
+        HWND box = NULL;
+        for (DWORD start = GetTickCount(); !box && GetTickCount() - start < 30000; Sleep(20)) {
+            for (const char* caption : { "確認", "ERROR!" }) {
+                HWND found = FindWindowA(BOX_CLASS, caption);
+                if (found && IsWindowVisible(found)) {
+                    box = found;
+                    result.first = caption;
+                }
+            }
+        }
+        if (!box) {
+            ADD_FAILURE() << "no final box";
+            return result;
+        }
+        EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, PANEL_CAPTION)) << "the panel is gone before the final box";
+        result.second = MessageBoxText(box);
+        SaveScreenshot(box, shotPrefix + "-result");
+        PressButton(box, IDOK);
+        EXPECT_TRUE(setup.WaitForExit());
+        return result;
+    }
+
+    void ExpectInstalled()
+    {
+        EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString"));
+        EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path"));
+        EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt"));
+        for (int row = 0; row < 4; ++row)
+            EXPECT_TRUE(FileExists(m_state.LinkPath(row))) << LINK_NAMES[row];
+        for (const char* name : INSTALL_FOLDER_FILES)
+            EXPECT_TRUE(FileExists(m_installFolder + "\\" + name)) << name;
+        for (const char* name : SYSTEM_FOLDER_FILES)
+            EXPECT_TRUE(FileExists(SystemFolder() + "\\" + name)) << name;
+    }
+
+    TestFolder m_root;
+    std::string m_installFolder;
+    InstalledState m_state;
+};
+
+}
+
+TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
+{
+    ExpectInstalled();
+    const std::string neighbourKey = std::string(UNINSTALL_PARENT) + "\\VarnoltTestNeighbour";
+    SetStringValue(HKEY_LOCAL_MACHINE, neighbourKey, "DisplayName", "neighbour");
+    SetStringValue(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour", "kept");
+    SetStringValue(HKEY_LOCAL_MACHINE, std::string(PRODUCT_KEY) + "\\Options\\Deep", "Level", "3");
+    WriteFile(m_installFolder + "\\notes.txt", "the user's own");
+
+    std::pair<std::string, std::string> box = RunRemoval("removal");
+    EXPECT_EQ("確認", box.first);
+    EXPECT_EQ("Varnolt を削除しました。", box.second);
+
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY)) << "with everything below it";
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, MAKER_KEY)) << "the maker key stays";
+    EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt"));
+    for (int row = 0; row < 4; ++row)
+        EXPECT_FALSE(FileExists(m_state.LinkPath(row))) << LINK_NAMES[row];
+    EXPECT_TRUE(FolderExists(m_state.GroupFolder())) << "no folder is removed";
+    for (const char* name : INSTALL_FOLDER_FILES)
+        EXPECT_FALSE(FileExists(m_installFolder + "\\" + name)) << name;
+    for (const char* name : SYSTEM_FOLDER_FILES)
+        EXPECT_FALSE(FileExists(SystemFolder() + "\\" + name)) << name;
+    EXPECT_TRUE(FileExists(m_state.SetupPath())) << "Setup.exe stays to run removals";
+
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, neighbourKey));
+    EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour"));
+    EXPECT_EQ("the user's own", ReadFile(m_installFolder + "\\notes.txt"));
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, neighbourKey.c_str());
+    SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour");
+
+    std::pair<std::string, std::string> again = RunRemoval("removal-again");
+    EXPECT_EQ("ERROR!", again.first);
+    const std::string uninstallLine = "レジストリ削除：HKEY_LOCAL_MACHINE\\" + std::string(UNINSTALL_KEY) + "\n";
+    std::string expected = "下記の内容が失敗しました。\n\n" + uninstallLine + uninstallLine +
+                           "レジストリ削除：HKEY_LOCAL_MACHINE\\SOFTWARE\\QUORLEN\\VarnX\n"
+                           "レジストリ削除：HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\n"
+                           "レジストリ削除：HKEY_LOCAL_MACHINE\\Software\\Quorlen\n";
+    for (const char* name : INSTALL_FOLDER_FILES)
+        expected += "ファイル削除：" + m_installFolder + "\\" + name + "\n";
+    for (const char* name : SYSTEM_FOLDER_FILES)
+        expected += "ファイル削除：" + SystemFolder() + "\\" + name + "\n";
+    EXPECT_EQ(expected, again.second);
+}
+
+TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)
+{
+    ChildProcess setup(m_state.SetupPath(), UninstallCommand());
+    HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
+    ASSERT_NE(nullptr, confirm);
+    PressButton(confirm, IDNO);
+    ASSERT_TRUE(WaitForWindowGone(confirm));
+    EXPECT_EQ(nullptr, WaitForWindow(BOX_CLASS, NULL, setup.Handle())) << "no further window";
+    EXPECT_TRUE(setup.WaitForExit());
+    ExpectInstalled();
+}
+
+TEST_F(RemovalRoad, AFileInUseIsReportedAfterEverythingElseIsGone)
+{
+    HANDLE held = CreateFileA((m_installFolder + "\\VarnX.exe").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    std::pair<std::string, std::string> box = RunRemoval("removal-in-use");
+    CloseHandle(held);
+    EXPECT_EQ("ERROR!", box.first);
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + m_installFolder + "\\VarnX.exe\n", box.second);
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
+    EXPECT_FALSE(FileExists(m_state.LinkPath(0)));
+    EXPECT_TRUE(FileExists(m_installFolder + "\\VarnX.exe"));
+}
+
+TEST_F(RemovalRoad, FromAnotherFolderTheProductFilesAreMissedAndReported)
+{
+    TestFolder elsewhere("elsewhere");
+    CopyFileA(m_state.SetupPath().c_str(), (elsewhere / "Setup.exe").c_str(), FALSE);
+    ChildProcess setup(elsewhere / "Setup.exe", elsewhere / "Setup.exe /uninstall");
+    HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
+    ASSERT_NE(nullptr, confirm);
+    PressButton(confirm, IDYES);
+    HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup.Handle());
+    ASSERT_NE(nullptr, box);
+    std::string expected = "下記の内容が失敗しました。\n\n";
+    for (const char* name : INSTALL_FOLDER_FILES)
+        expected += "ファイル削除：" + elsewhere.Path() + "\\" + name + "\n";
+    EXPECT_EQ(expected, MessageBoxText(box));
+    PressButton(box, IDOK);
+    EXPECT_TRUE(setup.WaitForExit());
+    for (const char* name : INSTALL_FOLDER_FILES)
+        EXPECT_TRUE(FileExists(m_installFolder + "\\" + name)) << "files beside the real install stay: " << name;
+}

@@ -1,0 +1,136 @@
+// Start-up of the real Setup.exe: the administrator gate, the command-line
+// word and the request to close a running product.
+#include "../support/InstalledState.h"
+#include "../support/TestFolder.h"
+#include "../support/WindowDriver.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+const char BOX_CLASS[] = "#32770";
+
+// A token like ours with BUILTIN\Administrators for denying only.
+HANDLE CreateNonAdministratorToken()
+{
+    HANDLE process = NULL, restricted = NULL;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &process))
+        return NULL;
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof sid;
+    CreateWellKnownSid(WinBuiltinAdministratorsSid, NULL, sid, &sidSize);
+    SID_AND_ATTRIBUTES deny = { sid, 0 };
+    if (!CreateRestrictedToken(process, 0, 1, &deny, 0, NULL, 0, NULL, &restricted))
+        restricted = NULL;
+    CloseHandle(process);
+    return restricted;
+}
+
+class Startup : public testing::Test
+{
+protected:
+    Startup() : m_folder("startup") {}
+
+    std::string SetupCopy()
+    {
+        std::string path = m_folder / "Setup.exe";
+        CopyFileA((MediaFolder() + "\\Setup.exe").c_str(), path.c_str(), FALSE);
+        return path;
+    }
+
+    // Starts the stand-in product and waits for its window.
+    HWND StartProduct(ChildProcess*& product)
+    {
+        CopyFileA((MediaFolder() + "\\VarnX.ex_").c_str(), (m_folder / "VarnX.exe").c_str(), FALSE);
+        product = new ChildProcess(m_folder / "VarnX.exe", "VarnX.exe");
+        return WaitForWindow(NULL, "Varnolt", product->Handle());
+    }
+
+    // Runs Setup.exe with the command line; true when it asked to remove.
+    bool AsksForRemoval(const std::string& commandLine)
+    {
+        ChildProcess setup(SetupCopy(), commandLine);
+        EXPECT_TRUE(setup.Started());
+        HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
+        if (confirm)
+            PressButton(confirm, IDNO);
+        EXPECT_TRUE(setup.WaitForExit()) << commandLine;
+        return confirm != NULL;
+    }
+
+    TestFolder m_folder;
+};
+
+}
+
+TEST_F(Startup, TheLastWordOfTheCommandLineChoosesTheMode)
+{
+    const std::string program = m_folder / "Setup.exe";
+    EXPECT_TRUE(AsksForRemoval(program + " /uninstall"));
+    EXPECT_TRUE(AsksForRemoval("/uninstall")) << "a line that is exactly the switch";
+    EXPECT_FALSE(AsksForRemoval(program + " /UNINSTALL")) << "case-sensitive";
+    EXPECT_FALSE(AsksForRemoval(program + " /uninstall ")) << "a trailing space leaves an empty word";
+    EXPECT_FALSE(AsksForRemoval(program + " /uninstall now")) << "only the last word counts";
+    EXPECT_FALSE(AsksForRemoval(program)) << "a bare program path installs";
+}
+
+TEST_F(Startup, TheSpacesOfAnUnquotedProgramPathDoNotMatter)
+{
+    CreateDirectoryA((m_folder / "Program Files").c_str(), NULL);
+    std::string program = m_folder / "Program Files\\Setup.exe";
+    CopyFileA((MediaFolder() + "\\Setup.exe").c_str(), program.c_str(), FALSE);
+    ChildProcess setup(program, program + " /uninstall");
+    HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
+    ASSERT_NE(nullptr, confirm);
+    PressButton(confirm, IDNO);
+    EXPECT_TRUE(setup.WaitForExit());
+}
+
+TEST_F(Startup, ARunningProductIsAskedToCloseInBothModes)
+{
+    ChildProcess* product = NULL;
+    ASSERT_NE(nullptr, StartProduct(product));
+    {
+        ChildProcess setup(SetupCopy(), "Setup.exe /uninstall");
+        HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
+        ASSERT_NE(nullptr, confirm);
+        EXPECT_TRUE(product->WaitForExit(10000)) << "closed before the question, whatever the answer";
+        PressButton(confirm, IDNO);
+        EXPECT_TRUE(setup.WaitForExit());
+    }
+    delete product;
+
+    ASSERT_NE(nullptr, StartProduct(product));
+    {
+        ChildProcess setup(SetupCopy(), "Setup.exe");
+        EXPECT_TRUE(setup.WaitForExit());
+        EXPECT_TRUE(product->WaitForExit(10000)) << "install mode closes it too";
+    }
+    delete product;
+}
+
+TEST_F(Startup, AUserWithoutAdministratorRightsGetsOnlyTheErrorBox)
+{
+    InstalledState state(m_folder / "Install");
+    ChildProcess* product = NULL;
+    ASSERT_NE(nullptr, StartProduct(product));
+    HANDLE token = CreateNonAdministratorToken();
+    ASSERT_NE(nullptr, token);
+    {
+        ChildProcess setup(state.SetupPath(), state.SetupPath() + " /uninstall", token);
+        ASSERT_TRUE(setup.Started()) << GetLastError();
+        HWND box = WaitForWindow(BOX_CLASS, "ERROR", setup.Handle());
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ("管理者権限がありません。", MessageBoxText(box));
+        SaveScreenshot(box, "not-administrator");
+        EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "確認"));
+        PressButton(box, IDOK);
+        EXPECT_TRUE(setup.WaitForExit());
+    }
+    CloseHandle(token);
+    EXPECT_FALSE(product->WaitForExit(0)) << "the product window is not touched";
+    EXPECT_NE(nullptr, FindWindowA(NULL, "Varnolt"));
+    EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString")) << "nothing is removed";
+    EXPECT_TRUE(FileExists(state.LinkPath(0)));
+    EXPECT_TRUE(FileExists(m_folder / "Install\\VarnX.exe"));
+    delete product;
+}

@@ -1,0 +1,122 @@
+#include "InstalledState.h"
+#include "TestFolder.h"
+#include <shlobj.h>
+#include <shlwapi.h>
+
+const char UNINSTALL_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnoltix";
+const char PRODUCT_KEY[] = "SOFTWARE\\QUORLEN\\VarnX";
+const char MAKER_KEY[] = "SOFTWARE\\QUORLEN";
+const char RUN_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char* const LINK_NAMES[4] = { "Varnolt.lnk", "Varnolt の設定.lnk", "Varnolt の削除.lnk", "Readme.lnk" };
+const char* const INSTALL_FOLDER_FILES[3] = { "VarnX.dll", "VarnX.exe", "Readme.txt" };
+const char* const SYSTEM_FOLDER_FILES[2] = { "VarnX.cpl", "VarnX.dll" };
+
+namespace {
+
+std::string GroupFolderPath() { return CommonProgramsFolder() + "\\Varnolt"; }
+
+void CopyFromMedia(const char* source, const std::string& target)
+{
+    CopyFileA((MediaFolder() + "\\" + source).c_str(), target.c_str(), FALSE);
+}
+
+}
+
+InstalledState::InstalledState(const std::string& installFolder) : m_installFolder(installFolder)
+{
+    RemoveCatalogueItems();
+    SHCreateDirectoryExA(NULL, installFolder.c_str(), NULL);
+    CopyFromMedia("VarnX.dl_", installFolder + "\\VarnX.dll");
+    CopyFromMedia("VarnX.ex_", installFolder + "\\VarnX.exe");
+    CopyFromMedia("Setup.exe", installFolder + "\\Setup.exe");
+    CopyFromMedia("Readme.txt", installFolder + "\\Readme.txt");
+    CopyFromMedia("VarnX.cp_", SystemFolder() + "\\VarnX.cpl");
+    CopyFromMedia("VarnX.dl_", SystemFolder() + "\\VarnX.dll");
+
+    SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString", installFolder + "\\Setup.exe /uninstall");
+    SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "Varnolt 2.0");
+    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", installFolder + "\\VarnX.exe");
+    SetStringValue(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt", "");
+
+    CreateDirectoryA(GroupFolderPath().c_str(), NULL);
+    SaveLink(LinkPath(0), installFolder + "\\VarnX.exe", "");
+    SaveLink(LinkPath(1), SystemFolder() + "\\control.exe", "VarnX.cpl");
+    SaveLink(LinkPath(2), installFolder + "\\Setup.exe", "/uninstall");
+    SaveLink(LinkPath(3), installFolder + "\\Readme.txt", "");
+}
+
+InstalledState::~InstalledState()
+{
+    RemoveCatalogueItems();
+    RemoveTree(m_installFolder);
+}
+
+std::string InstalledState::GroupFolder() const { return GroupFolderPath(); }
+
+std::string InstalledState::LinkPath(int row) const { return GroupFolderPath() + "\\" + LINK_NAMES[row]; }
+
+void RemoveCatalogueItems()
+{
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, UNINSTALL_KEY);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, MAKER_KEY);
+    SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt");
+    RemoveTree(GroupFolderPath());
+    for (const char* name : SYSTEM_FOLDER_FILES)
+        DeleteFileA((SystemFolder() + "\\" + name).c_str());
+}
+
+bool KeyExists(HKEY root, const std::string& subkey)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool ValueExists(HKEY root, const std::string& subkey, const std::string& name)
+{
+    return SHGetValueA(root, subkey.c_str(), name.c_str(), NULL, NULL, NULL) == ERROR_SUCCESS;
+}
+
+std::string StringValue(HKEY root, const std::string& subkey, const std::string& name)
+{
+    char data[1024] = "";
+    DWORD size = sizeof data;
+    DWORD type = 0;
+    if (SHGetValueA(root, subkey.c_str(), name.c_str(), &type, data, &size) != ERROR_SUCCESS || type != REG_SZ)
+        return "<missing>";
+    return std::string(data, size);
+}
+
+void SetStringValue(HKEY root, const std::string& subkey, const std::string& name, const std::string& data)
+{
+    HKEY key;
+    if (RegCreateKeyExA(root, subkey.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), data.size() + 1);
+    RegCloseKey(key);
+}
+
+bool SaveLink(const std::string& linkPath, const std::string& target, const std::string& arguments)
+{
+    HRESULT initialised = CoInitialize(NULL);
+    IShellLinkA* link = NULL;
+    bool saved = false;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        link->SetPath(target.c_str());
+        link->SetArguments(arguments.c_str());
+        IPersistFile* file = NULL;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t widePath[MAX_PATH];
+            MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
+            saved = SUCCEEDED(file->Save(widePath, TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    if (SUCCEEDED(initialised))
+        CoUninitialize();
+    return saved;
+}

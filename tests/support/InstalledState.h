@@ -1,0 +1,39 @@
+// An installed Varnolt made by the test itself, straight from the media:
+// files, registry entries and shell links, as an installation leaves them.
+// Everything the catalogue names is taken away again at the end.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+extern const char UNINSTALL_KEY[];
+extern const char PRODUCT_KEY[];
+extern const char MAKER_KEY[];
+extern const char RUN_KEY[];
+extern const char* const LINK_NAMES[4];
+extern const char* const INSTALL_FOLDER_FILES[3];
+extern const char* const SYSTEM_FOLDER_FILES[2];
+
+class InstalledState
+{
+public:
+    explicit InstalledState(const std::string& installFolder);
+    ~InstalledState();
+
+    std::string GroupFolder() const;
+    std::string LinkPath(int row) const;
+    std::string SetupPath() const { return m_installFolder + "\\Setup.exe"; }
+
+private:
+    std::string m_installFolder;
+};
+
+// Removes everything the catalogue names, wherever it is left.
+void RemoveCatalogueItems();
+
+bool KeyExists(HKEY root, const std::string& subkey);
+bool ValueExists(HKEY root, const std::string& subkey, const std::string& name);
+std::string StringValue(HKEY root, const std::string& subkey, const std::string& name);
+void SetStringValue(HKEY root, const std::string& subkey, const std::string& name, const std::string& data);
+// Saves a link through IShellLinkA.
+bool SaveLink(const std::string& linkPath, const std::string& target, const std::string& arguments);

@@ -1,0 +1,108 @@
+#include "TestFolder.h"
+#include <windows.h>
+#include <shlobj.h>
+#include <fstream>
+#include <sstream>
+
+namespace {
+int g_folderCount;
+}
+
+TestFolder::TestFolder(const std::string& name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string base = temp;
+    if (!base.empty() && base.back() == '\\')
+        base.pop_back();
+    m_path = base + "\\varnolt-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_folderCount) +
+             "-" + name;
+    RemoveTree(m_path);
+    CreateDirectoryA(m_path.c_str(), NULL);
+}
+
+TestFolder::~TestFolder() { RemoveTree(m_path); }
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string child = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+bool FileExists(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string TestProgramFolder()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.rfind('\\'));
+}
+
+std::string MediaFolder()
+{
+    std::string tests = TestProgramFolder();
+    return tests.substr(0, tests.rfind('\\')) + "\\media";
+}
+
+std::string ScreenshotFolder()
+{
+    std::string tests = TestProgramFolder();
+    std::string folder = tests.substr(0, tests.rfind('\\')) + "\\screenshots";
+    CreateDirectoryA(folder.c_str(), NULL);
+    return folder;
+}
+
+std::string SystemFolder()
+{
+    char path[MAX_PATH];
+    GetSystemDirectoryA(path, MAX_PATH);
+    return path;
+}
+
+std::string CommonProgramsFolder()
+{
+    char path[MAX_PATH] = "";
+    SHGetSpecialFolderPathA(NULL, path, CSIDL_COMMON_PROGRAMS, TRUE);
+    return path;
+}

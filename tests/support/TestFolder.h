@@ -1,0 +1,28 @@
+// A temporary folder of the test's own, removed with everything in it.
+#pragma once
+#include <string>
+
+class TestFolder
+{
+public:
+    explicit TestFolder(const std::string& name);
+    ~TestFolder();
+    const std::string& Path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + "\\" + name; }
+
+private:
+    std::string m_path;
+};
+
+// Deletes a folder tree; read-only files included.
+void RemoveTree(const std::string& path);
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+// Folders of the build: the tests' own, the media, the screenshots.
+std::string TestProgramFolder();
+std::string MediaFolder();
+std::string ScreenshotFolder();
+std::string SystemFolder();
+std::string CommonProgramsFolder();

@@ -1,0 +1,35 @@
+// Drives windows of another process from inside Wine: finds them, reads
+// their texts, presses their buttons and photographs them.
+#pragma once
+#include <windows.h>
+#include <string>
+
+// Polls for a top-level window until it shows up, the process ends or the
+// time runs out; null then.
+HWND WaitForWindow(const char* className, const char* title, HANDLE process, DWORD timeoutMs = 30000);
+// Polls until the window is gone; false when it stays.
+bool WaitForWindowGone(HWND window, DWORD timeoutMs = 30000);
+std::string WindowText(HWND window);
+std::string ControlText(HWND dialog, int id);
+// The text of a message box (its static control 0xFFFF).
+std::string MessageBoxText(HWND box);
+// Clicks a button without waiting for the program to handle it.
+void PressButton(HWND dialog, int id);
+// Saves the window's screen area as ScreenshotFolder()\name.bmp.
+void SaveScreenshot(HWND window, const std::string& name);
+
+// A program started for the test; killed at the end if still running.
+class ChildProcess
+{
+public:
+    // token: start as that user (CreateProcessAsUserA); null for ourselves.
+    ChildProcess(const std::string& program, const std::string& commandLine, HANDLE token = NULL);
+    ~ChildProcess();
+    bool Started() const { return m_info.hProcess != NULL; }
+    HANDLE Handle() const { return m_info.hProcess; }
+    bool WaitForExit(DWORD timeoutMs = 60000);
+    DWORD Id() const { return m_info.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_info;
+};

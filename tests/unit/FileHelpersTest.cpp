@@ -1,0 +1,116 @@
+#include "../../catalogue/FileHelpers.h"
+#include "../support/TestFolder.h"
+#include "../support/WindowDriver.h"
+#include <gtest/gtest.h>
+
+TEST(FileHelpers, CreateFolderTreeMakesEveryMissingLevel)
+{
+    TestFolder root("tree");
+    std::string deepest = root / "a\\b\\c";
+    EXPECT_TRUE(CreateFolderTree(deepest.c_str()));
+    EXPECT_TRUE(FolderExists(root / "a"));
+    EXPECT_TRUE(FolderExists(root / "a\\b"));
+    EXPECT_TRUE(FolderExists(deepest));
+
+    EXPECT_FALSE(CreateFolderTree(deepest.c_str())) << "a folder that exists is not created again";
+    EXPECT_TRUE(CreateFolderTree((root / "a\\d\\").c_str())) << "a trailing backslash names the same folder";
+    EXPECT_TRUE(FolderExists(root / "a\\d"));
+}
+
+TEST(FileHelpers, CreateFolderTreeStopsWhereNoParentIsLeft)
+{
+    EXPECT_FALSE(CreateFolderTree("no-separator"));
+    EXPECT_FALSE(CreateFolderTree(""));
+    EXPECT_FALSE(CreateFolderTree("Q:\\varnolt\\x")) << "a drive that does not exist";
+    EXPECT_FALSE(FolderExists("no-separator"));
+}
+
+TEST(FileHelpers, AFileWhereAFolderIsExpectedIsNotReplaced)
+{
+    TestFolder root("blocked");
+    WriteFile(root / "plain", "a file");
+    EXPECT_FALSE(CreateFolderTree((root / "plain\\inner").c_str()));
+    EXPECT_EQ("a file", ReadFile(root / "plain"));
+    EXPECT_FALSE(CopyInstallFile((root / "plain").c_str(), (root / "plain\\inner\\copy").c_str()));
+}
+
+TEST(FileHelpers, CopyInstallFileMakesTheFolderAndOverwrites)
+{
+    TestFolder root("copy");
+    WriteFile(root / "source.ex_", "new bytes");
+    std::string target = root / "new\\folder\\target.exe";
+    EXPECT_TRUE(CopyInstallFile((root / "source.ex_").c_str(), target.c_str()));
+    EXPECT_EQ("new bytes", ReadFile(target));
+
+    WriteFile(target, "old bytes that are longer");
+    EXPECT_TRUE(CopyInstallFile((root / "source.ex_").c_str(), target.c_str()));
+    EXPECT_EQ("new bytes", ReadFile(target));
+
+    std::string missingTarget = root / "left\\behind.exe";
+    EXPECT_FALSE(CopyInstallFile((root / "missing.ex_").c_str(), missingTarget.c_str()));
+    EXPECT_TRUE(FolderExists(root / "left")) << "the target folder stays when the source is missing";
+    EXPECT_FALSE(FileExists(missingTarget));
+}
+
+TEST(FileHelpers, CopyIntoANewFolderGivenWithATrailingBackslash)
+{
+    TestFolder root("trailing");
+    WriteFile(root / "source.dl_", "library");
+    std::string target = root / "new\\\\VarnX.dll";
+    EXPECT_TRUE(CopyInstallFile((root / "source.dl_").c_str(), target.c_str()));
+    EXPECT_EQ("library", ReadFile(root / "new\\VarnX.dll"));
+}
+
+TEST(FileHelpers, DoubleByteCharactersEndingIn5CAreNotSeparators)
+{
+    TestFolder root("dbcs");
+    // ソ is 0x83 0x5C, 表 is 0x95 0x5C in Shift-JIS.
+    std::string folder = root / "ソフト表";
+    EXPECT_STREQ(root.Path().c_str(), GetParentFolder(folder.c_str()));
+    EXPECT_STREQ((root / "aソ").c_str(), GetParentFolder((root / "aソ\\file").c_str()));
+    EXPECT_TRUE(CreateFolderTree((folder + "\\中\\ソ").c_str()));
+    EXPECT_TRUE(FolderExists(folder + "\\中\\ソ"));
+    WriteFile(root / "src", "x");
+    EXPECT_TRUE(CopyInstallFile((root / "src").c_str(), (root / "表\\ソ.txt").c_str()));
+    EXPECT_EQ("x", ReadFile(root / "表\\ソ.txt"));
+}
+
+TEST(FileHelpers, DeleteInstalledFileRemovesOnlyFiles)
+{
+    TestFolder root("delete");
+    WriteFile(root / "file", "x");
+    EXPECT_TRUE(DeleteInstalledFile((root / "file").c_str()));
+    EXPECT_FALSE(FileExists(root / "file"));
+    EXPECT_FALSE(DeleteInstalledFile((root / "file").c_str())) << "an absent file fails";
+    CreateDirectoryA((root / "folder").c_str(), NULL);
+    EXPECT_FALSE(DeleteInstalledFile((root / "folder").c_str()));
+    EXPECT_TRUE(FolderExists(root / "folder"));
+}
+
+namespace {
+
+// Runs the folder probe copied to programPath and returns what
+// GetModuleFolder said there.
+std::string ModuleFolderOf(const std::string& programPath, const std::string& output)
+{
+    CopyFileA((TestProgramFolder() + "\\folder_probe.exe").c_str(), programPath.c_str(), FALSE);
+    DeleteFileA(output.c_str());
+    {
+        ChildProcess probe(programPath, "probe " + output);
+        EXPECT_TRUE(probe.WaitForExit());
+    }
+    DeleteFileA(programPath.c_str());
+    return ReadFile(output);
+}
+
+}
+
+TEST(FileHelpers, GetModuleFolderOfAProgram)
+{
+    TestFolder root("module");
+    std::string output = root / "answer.txt";
+    CreateDirectoryA((root / "表ソ").c_str(), NULL);
+    EXPECT_EQ(root / "表ソ", ModuleFolderOf(root / "表ソ\\probe.exe", output));
+    std::string atRoot = "C:\\varnolt-probe-" + std::to_string(GetCurrentProcessId()) + ".exe";
+    EXPECT_EQ("C:", ModuleFolderOf(atRoot, output)) << "a program at a drive root";
+}
