@@ -57,6 +57,8 @@ void CWnd::GetWindowText(CString& text) const
 
 BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
 
+BOOL CWnd::UpdateWindow() { return ::UpdateWindow(m_hWnd); }
+
 BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
 
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }

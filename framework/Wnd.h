@@ -28,6 +28,7 @@ public:
     void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;
     BOOL ShowWindow(int nCmdShow);
+    BOOL UpdateWindow();
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);

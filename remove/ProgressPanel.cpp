@@ -110,8 +110,13 @@ void CProgressPanel::RefreshPercent(int nPos)
     CString current;
     label.GetWindowText(current);
     if (_mbscmp(reinterpret_cast<const unsigned char*>((const char*)current),
-                reinterpret_cast<const unsigned char*>((const char*)text)) != 0)
+                reinterpret_cast<const unsigned char*>((const char*)text)) != 0) {
         label.SetWindowText(text);
+        // Paint it and push it to the screen now: the next chance to drain
+        // messages is a whole item away.
+        label.UpdateWindow();
+        ::GdiFlush();
+    }
 }
 
 void CProgressPanel::RestoreOwner()

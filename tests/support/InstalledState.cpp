@@ -22,7 +22,7 @@ void CopyFromMedia(const char* source, const std::string& target)
 
 }
 
-InstalledState::InstalledState(const std::string& installFolder) : m_installFolder(installFolder)
+void MakeInstalledState(const std::string& installFolder)
 {
     RemoveCatalogueItems();
     SHCreateDirectoryExA(NULL, installFolder.c_str(), NULL);
@@ -39,10 +39,16 @@ InstalledState::InstalledState(const std::string& installFolder) : m_installFold
     SetStringValue(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt", "");
 
     CreateDirectoryA(GroupFolderPath().c_str(), NULL);
-    SaveLink(LinkPath(0), installFolder + "\\VarnX.exe", "");
-    SaveLink(LinkPath(1), SystemFolder() + "\\control.exe", "VarnX.cpl");
-    SaveLink(LinkPath(2), installFolder + "\\Setup.exe", "/uninstall");
-    SaveLink(LinkPath(3), installFolder + "\\Readme.txt", "");
+    const std::string group = GroupFolderPath() + "\\";
+    SaveLink(group + LINK_NAMES[0], installFolder + "\\VarnX.exe", "");
+    SaveLink(group + LINK_NAMES[1], SystemFolder() + "\\control.exe", "VarnX.cpl");
+    SaveLink(group + LINK_NAMES[2], installFolder + "\\Setup.exe", "/uninstall");
+    SaveLink(group + LINK_NAMES[3], installFolder + "\\Readme.txt", "");
+}
+
+InstalledState::InstalledState(const std::string& installFolder) : m_installFolder(installFolder)
+{
+    MakeInstalledState(installFolder);
 }
 
 InstalledState::~InstalledState()

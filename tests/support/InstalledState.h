@@ -14,6 +14,10 @@ extern const char* const LINK_NAMES[4];
 extern const char* const INSTALL_FOLDER_FILES[3];
 extern const char* const SYSTEM_FOLDER_FILES[2];
 
+// Lays out the installed state; what was there of the catalogue goes first.
+void MakeInstalledState(const std::string& installFolder);
+
+// The installed state for the life of a test.
 class InstalledState
 {
 public:
