@@ -12,6 +12,41 @@ const char BOX_CLASS[] = "#32770";
 const char PANEL_CAPTION[] = "アンインストール中．．．";
 const char UNINSTALL_PARENT[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
+const char SHELL_FOLDERS_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+// Points the all-users Programs folder at a drive that does not exist, so
+// the shell cannot name it; the old setting comes back at the end.
+class UnreachableProgramsFolder
+{
+public:
+    UnreachableProgramsFolder() : m_saved(Read()) { Write("Q:\\VarnoltMissing\\Programs"); }
+    ~UnreachableProgramsFolder() { Write(m_saved); }
+
+private:
+    static std::string Read()
+    {
+        char data[MAX_PATH] = "";
+        DWORD size = sizeof data;
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SHELL_FOLDERS_KEY, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            RegQueryValueExA(key, "Common Programs", NULL, NULL, reinterpret_cast<BYTE*>(data), &size);
+            RegCloseKey(key);
+        }
+        return data;
+    }
+    static void Write(const std::string& folder)
+    {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SHELL_FOLDERS_KEY, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+            return;
+        RegSetValueExA(key, "Common Programs", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       folder.size() + 1);
+        RegCloseKey(key);
+    }
+
+    std::string m_saved;
+};
+
 class RemovalRoad : public testing::Test
 {
 protected:
@@ -175,4 +210,22 @@ TEST_F(RemovalRoad, FromAnotherFolderTheProductFilesAreMissedAndReported)
     EXPECT_TRUE(setup.WaitForExit());
     for (const char* name : INSTALL_FOLDER_FILES)
         EXPECT_TRUE(FileExists(m_installFolder + "\\" + name)) << "files beside the real install stay: " << name;
+}
+
+TEST_F(RemovalRoad, LinksThatCannotBeLocatedAreReportedAndLeftAlone)
+{
+    std::pair<std::string, std::string> box;
+    {
+        UnreachableProgramsFolder unreachable;
+        box = RunRemoval("removal-no-programs");
+    }
+    EXPECT_EQ("ERROR!", box.first);
+    std::string expected = "下記の内容が失敗しました。\n\n";
+    for (const char* name : LINK_NAMES)
+        expected += std::string("ショートカット削除：Varnolt\\") + name + "\n";
+    EXPECT_EQ(expected, box.second);
+    for (int row = 0; row < 4; ++row)
+        EXPECT_TRUE(FileExists(m_state.LinkPath(row))) << LINK_NAMES[row];
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY)) << "the rest of the removal goes ahead";
+    EXPECT_FALSE(FileExists(m_installFolder + "\\VarnX.exe"));
 }

@@ -126,3 +126,25 @@ bool SaveLink(const std::string& linkPath, const std::string& target, const std:
         CoUninitialize();
     return saved;
 }
+
+bool DenyKeyDeletion(HKEY root, const std::string& path, bool denied)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS)
+        return false;
+    BYTE everyone[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof everyone;
+    CreateWellKnownSid(WinWorldSid, NULL, everyone, &sidSize);
+    BYTE aclBuffer[256];
+    PACL acl = reinterpret_cast<PACL>(aclBuffer);
+    InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
+    if (denied)
+        AddAccessDeniedAce(acl, ACL_REVISION, DELETE, everyone);
+    AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    bool set = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return set;
+}

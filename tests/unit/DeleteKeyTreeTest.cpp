@@ -65,3 +65,22 @@ TEST(DeleteKeyTree, AMissingKeyIsLeftAlone)
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, root / "Absent"));
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, root / "Present"));
 }
+
+TEST(DeleteKeyTree, AKeyThatCannotGoIsSteppedOverAndTheRestStillGoes)
+{
+    TestKey root;
+    for (const char* path : { "Tree\\A", "Tree\\B\\B1", "Tree\\C", "Tree\\D\\D1" })
+        CreateKey(root / path);
+    ASSERT_TRUE(DenyKeyDeletion(HKEY_LOCAL_MACHINE, root / "Tree\\B", true));
+
+    static_cast<CSetupApp*>(AfxGetApp())->DeleteKeyTree(HKEY_LOCAL_MACHINE, (root / "Tree").c_str());
+
+    bool held = KeyExists(HKEY_LOCAL_MACHINE, root / "Tree\\B");
+    DenyKeyDeletion(HKEY_LOCAL_MACHINE, root / "Tree\\B", false);
+    EXPECT_TRUE(held) << "the protected key stays";
+    // Full access to it is denied, so nothing below it is reached either.
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, root / "Tree\\B\\B1"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, root / "Tree\\A"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, root / "Tree\\C"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, root / "Tree\\D"));
+}
