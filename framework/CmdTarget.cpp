@@ -45,9 +45,6 @@ BOOL CCmdTarget::OnCmdMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* p
     case AfxSig_bv:
         *pResult = (this->*reinterpret_cast<BOOL (CCmdTarget::*)()>(pEntry->pfn))();
         break;
-    case AfxSig_vw:
-        (this->*reinterpret_cast<void (CCmdTarget::*)(UINT_PTR)>(pEntry->pfn))(wParam);
-        break;
     case AfxSig_end:
         return FALSE;
     }

@@ -12,7 +12,6 @@ enum AfxSig
     AfxSig_end,
     AfxSig_vv,  // void Handler()
     AfxSig_bv,  // BOOL Handler(), result returned to the system
-    AfxSig_vw,  // void Handler(UINT_PTR wParam)
 };
 
 struct AFX_MSGMAP_ENTRY
@@ -73,5 +72,3 @@ protected: \
 #define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
 #define ON_WM_INITDIALOG() \
     AFX_ENTRY(WM_INITDIALOG, 0, 0, AfxSig_bv, BOOL (CCmdTarget::*)(), OnInitDialog)
-#define ON_WM_TIMER() \
-    AFX_ENTRY(WM_TIMER, 0, 0, AfxSig_vw, void (CCmdTarget::*)(UINT_PTR), OnTimer)

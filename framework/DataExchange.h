@@ -14,5 +14,3 @@ public:
 
 // Binds rControl to the control nIDC of the dialog, once.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
-// Moves the text of control nIDC to or from value.
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);

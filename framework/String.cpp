@@ -45,12 +45,6 @@ CString& CString::operator+=(const char* text)
     return *this;
 }
 
-CString& CString::operator+=(char ch)
-{
-    char text[2] = { ch, 0 };
-    return *this += text;
-}
-
 CString operator+(const CString& left, const char* right)
 {
     CString result(left);

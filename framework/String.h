@@ -14,7 +14,6 @@ public:
     CString& operator=(const CString& other);
     CString& operator=(const char* text);
     CString& operator+=(const char* text);
-    CString& operator+=(char ch);
     friend CString operator+(const CString& left, const char* right);
 
     operator const char*() const { return m_pData; }

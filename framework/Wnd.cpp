@@ -34,14 +34,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    return ::PostMessageA(m_hWnd, message, wParam, lParam);
-}
-
 HWND CWnd::GetDlgItem(int nID) const { return m_hWnd ? ::GetDlgItem(m_hWnd, nID) : NULL; }
-
-CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
 
 void CWnd::SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
 
@@ -62,13 +55,6 @@ BOOL CWnd::UpdateWindow() { return ::UpdateWindow(m_hWnd); }
 BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
 
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
-{
-    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
-}
-
-BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {

@@ -22,17 +22,13 @@ public:
 
     virtual BOOL DestroyWindow();
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     HWND GetDlgItem(int nID) const;
-    CWnd* GetParent() const;
     void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;
     BOOL ShowWindow(int nCmdShow);
     BOOL UpdateWindow();
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);
-    BOOL KillTimer(UINT_PTR nIDEvent);
 
     // Runs DoDataExchange in the given direction.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
