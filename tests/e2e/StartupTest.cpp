@@ -134,3 +134,35 @@ TEST_F(Startup, AUserWithoutAdministratorRightsGetsOnlyTheErrorBox)
     EXPECT_TRUE(FileExists(m_folder / "Install\\VarnX.exe"));
     delete product;
 }
+
+namespace {
+
+// A window titled "Varnolt" on a thread that stops handling messages.
+DWORD WINAPI RunHungProduct(LPVOID release)
+{
+    HWND window = CreateWindowA("STATIC", "Varnolt", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 100, 50, NULL, NULL, NULL, NULL);
+    WaitForSingleObject(static_cast<HANDLE>(release), INFINITE);
+    DestroyWindow(window);
+    return 0;
+}
+
+}
+
+TEST_F(Startup, AHungProductDoesNotHoldSetupForEver)
+{
+    HANDLE release = CreateEventA(NULL, TRUE, FALSE, NULL);
+    HANDLE thread = CreateThread(NULL, 0, RunHungProduct, release, 0, NULL);
+    ASSERT_NE(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 10000));
+    {
+        ChildProcess setup(SetupCopy(), "Setup.exe /uninstall");
+        HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle(), 30000);
+        EXPECT_NE(nullptr, confirm) << "the question comes after a bounded wait";
+        if (confirm)
+            PressButton(confirm, IDNO);
+        EXPECT_TRUE(setup.WaitForExit());
+    }
+    SetEvent(release);
+    WaitForSingleObject(thread, 10000);
+    CloseHandle(thread);
+    CloseHandle(release);
+}
