@@ -1,11 +1,17 @@
 cmake_policy(SET CMP0057 NEW)
-# Fails unless each binary is a hardened PE that imports Windows' own DLLs
-# only (no libstdc++, libgcc or winpthread beside it).
+# Fails unless each binary (given as PATH=FORMAT) is a hardened PE of that
+# format that imports Windows' own DLLs only (no libstdc++, libgcc or
+# winpthread beside it).
 set(ALLOWED kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll comctl32.dll msvcrt.dll)
-foreach(binary ${BINARIES})
+foreach(entry ${BINARIES})
+    string(REGEX REPLACE "=.*" "" binary "${entry}")
+    string(REGEX REPLACE ".*=" "" format "${entry}")
     execute_process(COMMAND ${OBJDUMP} -p ${binary} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "cannot read ${binary}")
+    endif()
+    if(NOT dump MATCHES "file format ${format}\n")
+        message(FATAL_ERROR "${binary} is not ${format}")
     endif()
     string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
     set(names "")
@@ -21,5 +27,5 @@ foreach(binary ${BINARIES})
         message(FATAL_ERROR "${binary} lacks ASLR or DEP")
     endif()
     file(SIZE ${binary} size)
-    message(STATUS "${binary}: ${size} bytes, imports ${names}")
+    message(STATUS "${binary}: ${format}, ${size} bytes, imports ${names}")
 endforeach()
