@@ -6,7 +6,9 @@ set(ALLOWED kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll
 foreach(entry ${BINARIES})
     string(REGEX REPLACE "=.*" "" binary "${entry}")
     string(REGEX REPLACE ".*=" "" format "${entry}")
-    execute_process(COMMAND ${OBJDUMP} -p ${binary} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+    # objdump speaks the locale's language; its English is what we read.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${OBJDUMP} -p ${binary}
+                    OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "cannot read ${binary}")
     endif()
