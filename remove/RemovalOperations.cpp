@@ -81,13 +81,15 @@ void CSetupApp::DeleteKeyTree(HKEY hRootKey, CString path)
 
 void CSetupApp::RemoveShortcuts(CProgressPanel& panel, CString& failureReport)
 {
+    char programs[MAX_PATH];
+    BOOL located = ::SHGetSpecialFolderPathA(NULL, programs, CSIDL_COMMON_PROGRAMS, TRUE);
     CString groupName;
     groupName.LoadString(IDS_PROGRAM_GROUP);
-    char programs[MAX_PATH];
-    // Without the Programs folder the links cannot be found; each is then
-    // reported as not removed under its group-relative name.
+    // Without the Programs folder, or without the group's name, the links
+    // cannot be told from anyone else's: each is reported as not removed,
+    // under its group-relative name.
+    located = located && !groupName.IsEmpty();
     CString groupFolder = groupName + "\\";
-    BOOL located = ::SHGetSpecialFolderPathA(NULL, programs, CSIDL_COMMON_PROGRAMS, TRUE);
     if (located)
         groupFolder.Format("%s\\%s\\", programs, (const char*)groupName);
 
