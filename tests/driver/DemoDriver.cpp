@@ -26,7 +26,6 @@ int Walk(const std::string& installFolder)
     HWND confirm = Expect(WaitForWindow(BOX_CLASS, "確認", process.Handle()), "confirmation");
     if (!confirm)
         return 1;
-    Sleep(300);
     SaveScreenshot(confirm, "demo-1-confirm");
     PressButton(confirm, IDYES);
     WaitForWindowGone(confirm);
@@ -34,13 +33,12 @@ int Walk(const std::string& installFolder)
     HWND panel = Expect(WaitForWindow(BOX_CLASS, "アンインストール中．．．", process.Handle()), "progress panel");
     if (!panel)
         return 1;
-    Sleep(800);
+    Sleep(500);
     SaveScreenshot(panel, "demo-2-progress");
 
     HWND done = Expect(WaitForWindow(BOX_CLASS, "確認", process.Handle()), "final box");
     if (!done)
         return 1;
-    Sleep(300);
     SaveScreenshot(done, "demo-3-done");
     printf("demo: %s\n", MessageBoxText(done).c_str());
     PressButton(done, IDOK);

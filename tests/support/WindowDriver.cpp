@@ -48,6 +48,8 @@ void PressButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_
 
 void SaveScreenshot(HWND window, const std::string& name)
 {
+    // A moment for the program to paint and for Wine to push it to the screen.
+    Sleep(300);
     RECT rect;
     if (!GetWindowRect(window, &rect))
         return;
