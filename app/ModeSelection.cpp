@@ -1,5 +1,4 @@
 #include "ModeSelection.h"
-#include <mbstring.h>
 
 namespace {
 const char REMOVAL_SWITCH[] = "/uninstall";
@@ -12,6 +11,5 @@ CString GetCommandLineWord(const CString& commandLine)
 
 BOOL IsRemovalWord(const CString& word)
 {
-    return _mbscmp(reinterpret_cast<const unsigned char*>((const char*)word),
-                   reinterpret_cast<const unsigned char*>(REMOVAL_SWITCH)) == 0;
+    return word.Compare(REMOVAL_SWITCH) == 0;
 }

@@ -130,6 +130,11 @@ int CString::ReverseFind(char ch) const
     return hit ? (int)((const char*)hit - m_pData) : -1;
 }
 
+int CString::Compare(const char* text) const
+{
+    return _mbscmp(reinterpret_cast<const unsigned char*>(m_pData), reinterpret_cast<const unsigned char*>(text));
+}
+
 CString CString::Left(int count) const
 {
     CString result;

@@ -26,6 +26,8 @@ public:
     // Byte index of the last occurrence of ch, or -1; never matches the
     // second byte of a double-byte character.
     int ReverseFind(char ch) const;
+    // Byte-for-byte multibyte comparison (_mbscmp): 0 when equal.
+    int Compare(const char* text) const;
     CString Left(int count) const;
     CString Mid(int first) const;
     BOOL LoadString(UINT id);

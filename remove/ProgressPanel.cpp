@@ -1,7 +1,6 @@
 #include "ProgressPanel.h"
 #include "../framework/DataExchange.h"
 #include "../res/resource.h"
-#include <mbstring.h>
 
 CProgressPanel::CProgressPanel(UINT nCaptionId)
     : m_nCaptionId(nCaptionId ? nCaptionId : IDS_PANEL_CAPTION),
@@ -109,8 +108,7 @@ void CProgressPanel::RefreshPercent(int nPos)
     text.Format("%d%c", percent, '%');
     CString current;
     label.GetWindowText(current);
-    if (_mbscmp(reinterpret_cast<const unsigned char*>((const char*)current),
-                reinterpret_cast<const unsigned char*>((const char*)text)) != 0) {
+    if (current.Compare(text) != 0) {
         label.SetWindowText(text);
         // Paint it and push it to the screen now: the next chance to drain
         // messages is a whole item away.

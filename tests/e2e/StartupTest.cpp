@@ -4,6 +4,7 @@
 #include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -38,10 +39,10 @@ protected:
     }
 
     // Starts the stand-in product and waits for its window.
-    HWND StartProduct(ChildProcess*& product)
+    HWND StartProduct(std::unique_ptr<ChildProcess>& product)
     {
         CopyFileA((MediaFolder() + "\\VarnX.ex_").c_str(), (m_folder / "VarnX.exe").c_str(), FALSE);
-        product = new ChildProcess(m_folder / "VarnX.exe", "VarnX.exe");
+        product.reset(new ChildProcess(m_folder / "VarnX.exe", "VarnX.exe"));
         return WaitForWindow(NULL, "Varnolt", product->Handle());
     }
 
@@ -87,7 +88,7 @@ TEST_F(Startup, TheSpacesOfAnUnquotedProgramPathDoNotMatter)
 
 TEST_F(Startup, ARunningProductIsAskedToCloseInBothModes)
 {
-    ChildProcess* product = NULL;
+    std::unique_ptr<ChildProcess> product;
     ASSERT_NE(nullptr, StartProduct(product));
     {
         ChildProcess setup(SetupCopy(), "Setup.exe /uninstall");
@@ -97,7 +98,6 @@ TEST_F(Startup, ARunningProductIsAskedToCloseInBothModes)
         PressButton(confirm, IDNO);
         EXPECT_TRUE(setup.WaitForExit());
     }
-    delete product;
 
     ASSERT_NE(nullptr, StartProduct(product));
     {
@@ -105,13 +105,12 @@ TEST_F(Startup, ARunningProductIsAskedToCloseInBothModes)
         EXPECT_TRUE(setup.WaitForExit());
         EXPECT_TRUE(product->WaitForExit(10000)) << "install mode closes it too";
     }
-    delete product;
 }
 
 TEST_F(Startup, AUserWithoutAdministratorRightsGetsOnlyTheErrorBox)
 {
     InstalledState state(m_folder / "Install");
-    ChildProcess* product = NULL;
+    std::unique_ptr<ChildProcess> product;
     ASSERT_NE(nullptr, StartProduct(product));
     HANDLE token = CreateNonAdministratorToken();
     ASSERT_NE(nullptr, token);
@@ -132,7 +131,6 @@ TEST_F(Startup, AUserWithoutAdministratorRightsGetsOnlyTheErrorBox)
     EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString")) << "nothing is removed";
     EXPECT_TRUE(FileExists(state.LinkPath(0)));
     EXPECT_TRUE(FileExists(m_folder / "Install\\VarnX.exe"));
-    delete product;
 }
 
 namespace {

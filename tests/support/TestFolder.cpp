@@ -79,16 +79,22 @@ std::string TestProgramFolder()
     return folder.substr(0, folder.rfind('\\'));
 }
 
-std::string MediaFolder()
+namespace {
+
+// The build folder holds the tests' folder beside media and screenshots.
+std::string BuildFolder()
 {
     std::string tests = TestProgramFolder();
-    return tests.substr(0, tests.rfind('\\')) + "\\media";
+    return tests.substr(0, tests.rfind('\\'));
 }
+
+}
+
+std::string MediaFolder() { return BuildFolder() + "\\media"; }
 
 std::string ScreenshotFolder()
 {
-    std::string tests = TestProgramFolder();
-    std::string folder = tests.substr(0, tests.rfind('\\')) + "\\screenshots";
+    std::string folder = BuildFolder() + "\\screenshots";
     CreateDirectoryA(folder.c_str(), NULL);
     return folder;
 }

@@ -252,24 +252,21 @@ TEST_F(ResourceSet, DialogTemplatesHaveTheirLayouts)
 
 TEST_F(ResourceSet, EveryResourceIsJapaneseOnly)
 {
-    const LPCSTR types[] = { RT_DIALOG, RT_BITMAP, RT_GROUP_ICON, RT_ICON, RT_STRING, RT_VERSION };
-    for (LPCSTR type : types) {
+    // Strings 112 and 114 live in string block 8 (ids 112 to 127).
+    const struct { LPCSTR type; UINT id; const char* what; } resources[] = {
+        { RT_DIALOG, IDD_AGREEMENT_PAGE, "dialog 107" },   { RT_DIALOG, IDD_DESTINATION_PAGE, "dialog 108" },
+        { RT_DIALOG, IDD_PROGRESS_PAGE, "dialog 109" },    { RT_DIALOG, IDD_FINISH_PAGE, "dialog 110" },
+        { RT_DIALOG, IDD_PROGRESS_PANEL, "dialog 111" },   { RT_BITMAP, IDB_STRIP, "bitmap" },
+        { RT_GROUP_ICON, IDI_SETUP, "icon group" },        { RT_ICON, 1, "icon 1" },
+        { RT_ICON, 2, "icon 2" },                          { RT_STRING, IDS_PROGRAM_GROUP / 16 + 1, "strings" },
+        { RT_VERSION, 1, "version block" },
+    };
+    for (const auto& resource : resources) {
         std::vector<WORD> languages;
-        EnumResourceLanguagesA(m_module, type, MAKEINTRESOURCEA(IDD_PROGRESS_PANEL), CollectLanguage,
+        EnumResourceLanguagesA(m_module, resource.type, MAKEINTRESOURCEA(resource.id), CollectLanguage,
                                reinterpret_cast<LONG_PTR>(&languages));
-        for (WORD language : languages)
-            EXPECT_EQ(JAPANESE, language);
+        EXPECT_EQ(std::vector<WORD>{ JAPANESE }, languages) << resource.what;
     }
-    for (UINT id : { IDD_AGREEMENT_PAGE, IDD_DESTINATION_PAGE, IDD_PROGRESS_PAGE, IDD_FINISH_PAGE, IDD_PROGRESS_PANEL }) {
-        std::vector<WORD> languages;
-        EnumResourceLanguagesA(m_module, RT_DIALOG, MAKEINTRESOURCEA(id), CollectLanguage,
-                               reinterpret_cast<LONG_PTR>(&languages));
-        EXPECT_EQ(std::vector<WORD>{ JAPANESE }, languages) << "dialog " << id;
-    }
-    std::vector<WORD> languages;
-    EnumResourceLanguagesA(m_module, RT_VERSION, MAKEINTRESOURCEA(1), CollectLanguage,
-                           reinterpret_cast<LONG_PTR>(&languages));
-    EXPECT_EQ(std::vector<WORD>{ JAPANESE }, languages) << "version block";
 }
 
 TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
