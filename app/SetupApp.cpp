@@ -1,6 +1,7 @@
 #include "SetupApp.h"
 #include "AdministratorCheck.h"
 #include "ModeSelection.h"
+#include "../wizard/MainPage.h"
 
 namespace {
 
@@ -34,7 +35,25 @@ BOOL CSetupApp::InitInstance()
         ::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result);
     }
 
-    if (IsRemovalWord(word))
+    if (IsRemovalWord(word)) {
         RunRemoval();
+    } else {
+        CMainPage sheet("インストーラ", NULL, 0);
+        m_pMainWnd = &sheet;
+        sheet.DoModal();
+        m_pMainWnd = NULL;
+    }
     return FALSE;
+}
+
+void CSetupApp::AppendFailure(CString& failureReport, const char* pszWhat, const char* pszItem)
+{
+    failureReport += pszWhat;
+    failureReport += pszItem;
+    failureReport += "\n";
+}
+
+void CSetupApp::ShowFailureReport(const CString& failureReport)
+{
+    ::MessageBoxA(NULL, CString("下記の内容が失敗しました。\n\n") + failureReport, "ERROR!", MB_ICONINFORMATION);
 }

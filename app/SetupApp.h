@@ -4,6 +4,8 @@
 #include "../framework/String.h"
 #include "../framework/WinApp.h"
 
+class CMainPage;
+class CProgressCtrl;
 class CProgressPanel;
 
 class CSetupApp : public CWinApp
@@ -12,6 +14,13 @@ public:
     CSetupApp();
     virtual ~CSetupApp();
     virtual BOOL InitInstance();
+
+    // Installation, walking the catalogue with the sheet's install settings;
+    // each steps the bar once per row and appends a line to failureReport
+    // for every item it could not install.
+    void InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport);
+    void InstallRegistry(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport);
+    void InstallShortcuts(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport);
 
     // Removal, walking the catalogue; each steps the panel once per row and
     // appends a line to failureReport for every item it could not remove.
@@ -23,6 +32,11 @@ public:
 
     // Asks, removes with the progress panel showing, and reports.
     void RunRemoval();
+
+    // One line of a failure report: what failed, then the item.
+    static void AppendFailure(CString& failureReport, const char* pszWhat, const char* pszItem);
+    // The box that lists what an install or a removal could not do.
+    static void ShowFailureReport(const CString& failureReport);
 
     DECLARE_MESSAGE_MAP()
 };

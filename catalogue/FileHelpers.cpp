@@ -1,4 +1,5 @@
 #include "FileHelpers.h"
+#include <shlobj.h>
 
 namespace {
 
@@ -29,6 +30,19 @@ CString GetModuleFolder()
     return GetParentFolder(path);
 }
 
+CString GetSystemFolder()
+{
+    char buffer[MAX_PATH];
+    UINT length = ::GetSystemDirectoryA(buffer, MAX_PATH);
+    return length == 0 || length >= MAX_PATH ? CString() : CString(buffer);
+}
+
+CString GetCommonProgramsFolder()
+{
+    char buffer[MAX_PATH];
+    return ::SHGetSpecialFolderPathA(NULL, buffer, CSIDL_COMMON_PROGRAMS, TRUE) ? CString(buffer) : CString();
+}
+
 CString GetParentFolder(const CString& path)
 {
     int last = path.ReverseFind('\\');
@@ -53,7 +67,14 @@ BOOL CopyInstallFile(CString source, CString target)
     CString folder = GetParentFolder(target);
     if (!PathExists(folder) && !CreateFolderTree(folder))
         return FALSE;
-    return ::CopyFileA(source, target, FALSE);
+    if (!::CopyFileA(source, target, FALSE))
+        return FALSE;
+    // Removal and the next install must be able to replace what we put here.
+    DWORD attributes = ::GetFileAttributesA(target);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return FALSE;
+    return !(attributes & FILE_ATTRIBUTE_READONLY) ||
+           ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY);
 }
 
 BOOL DeleteInstalledFile(CString path) { return ::DeleteFileA(path); }

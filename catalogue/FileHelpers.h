@@ -6,6 +6,11 @@
 // Folder of the running program file, without a trailing backslash; empty
 // when the system cannot tell.
 CString GetModuleFolder();
+// The Windows system folder; empty when the system cannot tell.
+CString GetSystemFolder();
+// The all-users Start-menu Programs folder, made if missing; empty when the
+// shell cannot name it.
+CString GetCommonProgramsFolder();
 // The text before the last backslash; empty when there is none.
 CString GetParentFolder(const CString& path);
 // Anything, file or folder, at the path.
@@ -14,5 +19,6 @@ BOOL PathExists(const CString& path);
 // exists already or one that cannot be made.
 BOOL CreateFolderTree(CString path);
 // Copies source to target, overwriting it, after making the target's folder.
+// The copy is never read-only, whatever the source was (a CD, say).
 BOOL CopyInstallFile(CString source, CString target);
 BOOL DeleteInstalledFile(CString path);

@@ -12,11 +12,13 @@ const FileEntry FileTable[6] = {
     { FILE_TO_SYSTEM_DIR, "VarnX.dl_", "VarnX.dll" },
 };
 
+// The uninstall command quotes the program: with the install folder below
+// "C:\Program Files", an unquoted path would let a C:\Program.exe start.
 // Key names compare without regard to case, so the mixed spellings reach
 // the same keys: row 6 removes what row 3 wrote, row 4 what rows 1 and 2 did.
 const RegistryEntry RegistryTable[6] = {
     { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnoltix",
-      "UnInstallString", "(%INSTALL_PATH%)\\Setup.exe /uninstall" },
+      "UnInstallString", "\"(%INSTALL_PATH%)\\Setup.exe\" /uninstall" },
     { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnoltix",
       "DisplayName", "Varnolt 2.0" },
     { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, "SOFTWARE\\QUORLEN\\VarnX", "Exe-Path", "(%INSTALL_PATH%)\\VarnX.exe" },

@@ -1,5 +1,7 @@
 #include "CmdTarget.h"
 
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
     static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, AfxSig_end, 0 } };
@@ -44,6 +46,12 @@ BOOL CCmdTarget::OnCmdMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* p
         break;
     case AfxSig_bv:
         *pResult = (this->*reinterpret_cast<BOOL (CCmdTarget::*)()>(pEntry->pfn))();
+        break;
+    case AfxSig_lv:
+        *pResult = (this->*reinterpret_cast<LRESULT (CCmdTarget::*)()>(pEntry->pfn))();
+        break;
+    case AfxSig_vw:
+        (this->*reinterpret_cast<void (CCmdTarget::*)(UINT_PTR)>(pEntry->pfn))(wParam);
         break;
     case AfxSig_end:
         return FALSE;

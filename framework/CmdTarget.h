@@ -12,6 +12,8 @@ enum AfxSig
     AfxSig_end,
     AfxSig_vv,  // void Handler()
     AfxSig_bv,  // BOOL Handler(), result returned to the system
+    AfxSig_lv,  // LRESULT Handler(), result returned to the system
+    AfxSig_vw,  // void Handler(UINT_PTR wParam)
 };
 
 struct AFX_MSGMAP_ENTRY
@@ -31,6 +33,7 @@ struct AFX_MSGMAP
 
 class CCmdTarget : public CObject
 {
+    DECLARE_DYNAMIC(CCmdTarget)
 public:
     // Walks this object's message map and its base maps; TRUE when an entry
     // handled the message, with the handler's result in *pResult.
@@ -70,5 +73,10 @@ protected: \
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_EN_SETFOCUS(id, memberFxn) ON_CONTROL(EN_SETFOCUS, id, memberFxn)
 #define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
+// A WM_NOTIFY whose handler's result is the notification's answer.
+#define ON_NOTIFY_RESULT(code, id, memberFxn) \
+    AFX_ENTRY(WM_NOTIFY, (UINT)(code), (UINT)(id), AfxSig_lv, LRESULT (CCmdTarget::*)(), memberFxn)
+#define ON_WM_TIMER() \
+    AFX_ENTRY(WM_TIMER, 0, 0, AfxSig_vw, void (CCmdTarget::*)(UINT_PTR), OnTimer)
 #define ON_WM_INITDIALOG() \
     AFX_ENTRY(WM_INITDIALOG, 0, 0, AfxSig_bv, BOOL (CCmdTarget::*)(), OnInitDialog)

@@ -14,3 +14,5 @@ public:
 
 // Binds rControl to the control nIDC of the dialog, once.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+// Moves the text of the control nIDC into value, or value into the control.
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);

@@ -16,6 +16,8 @@ PROPSHEETPAGEA CreateParam(CWnd* pWnd)
 
 }
 
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
 CDialog::CDialog() : m_nIDTemplate(0), m_pParentWnd(NULL) {}
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)

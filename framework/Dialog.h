@@ -5,6 +5,7 @@
 
 class CDialog : public CWnd
 {
+    DECLARE_DYNAMIC(CDialog)
 public:
     CDialog();
 

@@ -110,12 +110,21 @@ int CString::Replace(const char* oldText, const char* newText)
     CString result;
     int count = 0;
     const char* rest = m_pData;
-    for (const char* hit; (hit = strstr(rest, oldText)) != NULL; rest = hit + oldLength) {
-        CString before;
-        before.Assign(rest, (int)(hit - rest));
-        result += before;
-        result += newText;
-        ++count;
+    // Matches start on character boundaries only: the trail byte 0x5C of a
+    // double-byte character is no backslash. (Wine's _mbsstr is a plain
+    // strstr, so the walk is ours, character by character.)
+    for (const char* hit = rest; *hit;) {
+        if (strncmp(hit, oldText, oldLength) == 0) {
+            CString before;
+            before.Assign(rest, (int)(hit - rest));
+            result += before;
+            result += newText;
+            ++count;
+            hit += oldLength;
+            rest = hit;
+        } else {
+            hit += _ismbblead((unsigned char)*hit) && hit[1] ? 2 : 1;
+        }
     }
     if (count) {
         result += rest;

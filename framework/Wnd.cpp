@@ -3,15 +3,35 @@
 #include "WinApp.h"
 #include <prsht.h>
 
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
 CWnd::CWnd() : m_hWnd(NULL) {}
 
 CWnd::~CWnd() {}
 
+namespace {
+// The one place where a window of ours keeps its object. A property rather
+// than DWLP_USER: comctl32 keeps its own data there on the sheet.
+const char OBJECT_PROPERTY[] = "FrameworkObject";
+}
+
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
-    if (!hWnd || ::GetWindowLongPtrA(hWnd, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&CWnd::DialogProc))
-        return NULL;
-    return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, OBJECT_PROPERTY)) : NULL;
+}
+
+void CWnd::Attach(HWND hWnd, BOOL bKeepObject)
+{
+    m_hWnd = hWnd;
+    if (bKeepObject)
+        ::SetPropA(hWnd, OBJECT_PROPERTY, this);
+}
+
+void CWnd::Detach()
+{
+    if (m_hWnd)
+        ::RemovePropA(m_hWnd, OBJECT_PROPERTY);
+    m_hWnd = NULL;
 }
 
 CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
@@ -34,7 +54,22 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
 }
 
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+HWND CWnd::GetParent() const { return ::GetParent(m_hWnd); }
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse) { return ::SetTimer(m_hWnd, nIDEvent, nElapse, NULL); }
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+
 HWND CWnd::GetDlgItem(int nID) const { return m_hWnd ? ::GetDlgItem(m_hWnd, nID) : NULL; }
+
+BOOL CWnd::CheckDlgButton(int nIDButton, UINT nCheck) { return ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
+
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
 
 void CWnd::SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
 
@@ -99,8 +134,7 @@ INT_PTR CALLBACK CWnd::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         // Dialogs and pages alike arrive with a PROPSHEETPAGE whose lParam
         // is the object: comctl32 hands pages theirs, CDialog builds one.
         pWnd = reinterpret_cast<CWnd*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
-        pWnd->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(pWnd));
+        pWnd->Attach(hWnd, TRUE);
     } else {
         pWnd = FromHandle(hWnd);
     }
@@ -111,10 +145,8 @@ INT_PTR CALLBACK CWnd::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     BOOL handled = pWnd->OnCmdMsg(message, wParam, lParam, &result);
     if (!handled && message == WM_COMMAND && AfxGetApp())
         handled = AfxGetApp()->OnCmdMsg(message, wParam, lParam, &result);
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
-        pWnd->m_hWnd = NULL;
-    }
+    if (message == WM_NCDESTROY)
+        pWnd->Detach();
     if (!handled)
         return FALSE;
     if (ReturnsResultDirectly(message))

@@ -1,5 +1,5 @@
-// CWnd: an HWND and thin wrappers of the calls made on it. Dialogs and
-// pages find their object through DWLP_USER, set by the one dialog procedure.
+// CWnd: an HWND and thin wrappers of the calls made on it. Dialogs, pages
+// and sheets find their object through one window property.
 #pragma once
 #include "CmdTarget.h"
 #include "String.h"
@@ -8,21 +8,30 @@ class CDataExchange;
 
 class CWnd : public CCmdTarget
 {
+    DECLARE_DYNAMIC(CWnd)
 public:
     CWnd();
     virtual ~CWnd();
 
     HWND m_hWnd;
 
-    // The object of a dialog or page of ours; null for any other window.
+    // The object of a dialog, page or sheet of ours; null for any other window.
     static CWnd* FromHandle(HWND hWnd);
     // The top-level window that owns what pParent (or the main window) opens.
     static CWnd* GetSafeOwner(CWnd* pParent = NULL, HWND* pWndTop = NULL);
-    void Attach(HWND hWnd) { m_hWnd = hWnd; }
+    // bKeepObject: let FromHandle find this object from the window, until Detach.
+    void Attach(HWND hWnd, BOOL bKeepObject = FALSE);
+    void Detach();
 
     virtual BOOL DestroyWindow();
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    HWND GetParent() const;
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
+    BOOL KillTimer(UINT_PTR nIDEvent);
     HWND GetDlgItem(int nID) const;
+    BOOL CheckDlgButton(int nIDButton, UINT nCheck);
+    UINT IsDlgButtonChecked(int nIDButton) const;
     void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;
     BOOL ShowWindow(int nCmdShow);

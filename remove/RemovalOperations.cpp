@@ -5,16 +5,8 @@
 #include "../catalogue/ItemCatalogue.h"
 #include "../res/resource.h"
 #include "ProgressPanel.h"
-#include <shlobj.h>
 
 namespace {
-
-void AppendFailure(CString& failureReport, const char* prefix, const CString& path)
-{
-    failureReport += prefix;
-    failureReport += path;
-    failureReport += "\n";
-}
 
 // Removes what a row names below its opened subkey.
 BOOL RemoveRegistryItem(CSetupApp& app, const RegistryEntry& row, HKEY hKey)
@@ -25,13 +17,6 @@ BOOL RemoveRegistryItem(CSetupApp& app, const RegistryEntry& row, HKEY hKey)
     keyPath.Format("%s\\%s", row.pszSubKey, row.pszName);
     app.DeleteKeyTree(row.hRootKey, keyPath);
     return ::RegDeleteKeyA(hKey, row.pszName) == ERROR_SUCCESS;
-}
-
-CString GetSystemFolder()
-{
-    char buffer[MAX_PATH];
-    UINT length = ::GetSystemDirectoryA(buffer, MAX_PATH);
-    return length == 0 || length >= MAX_PATH ? CString() : CString(buffer);
 }
 
 }
@@ -49,11 +34,8 @@ void CSetupApp::RemoveRegistry(CProgressPanel& panel, CString& failureReport)
             removed = RemoveRegistryItem(*this, row, hKey);
             ::RegCloseKey(hKey);
         }
-        if (!removed && row.nKind != REG_REMOVE_QUIET) {
-            CString line;
-            line.Format("レジストリ削除：HKEY_LOCAL_MACHINE\\%s\n", row.pszSubKey);
-            failureReport += line;
-        }
+        if (!removed && row.nKind != REG_REMOVE_QUIET)
+            AppendFailure(failureReport, "レジストリ削除：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
         ::Sleep(ITEM_PAUSE_MS);
     }
 }
@@ -81,17 +63,16 @@ void CSetupApp::DeleteKeyTree(HKEY hRootKey, CString path)
 
 void CSetupApp::RemoveShortcuts(CProgressPanel& panel, CString& failureReport)
 {
-    char programs[MAX_PATH];
-    BOOL located = ::SHGetSpecialFolderPathA(NULL, programs, CSIDL_COMMON_PROGRAMS, TRUE);
+    CString programs = GetCommonProgramsFolder();
     CString groupName;
     groupName.LoadString(IDS_PROGRAM_GROUP);
     // Without the Programs folder, or without the group's name, the links
     // cannot be told from anyone else's: each is reported as not removed,
     // under its group-relative name.
-    located = located && !groupName.IsEmpty();
+    BOOL located = !programs.IsEmpty() && !groupName.IsEmpty();
     CString groupFolder = groupName + "\\";
     if (located)
-        groupFolder.Format("%s\\%s\\", programs, (const char*)groupName);
+        groupFolder.Format("%s\\%s\\", (const char*)programs, (const char*)groupName);
 
     for (const ShortcutEntry& row : ShortcutTable) {
         panel.StepIt();

@@ -27,5 +27,5 @@ void CSetupApp::RunRemoval()
     if (failureReport.IsEmpty())
         ::MessageBoxA(NULL, "Varnolt を削除しました。", "確認", MB_ICONINFORMATION);
     else
-        ::MessageBoxA(NULL, CString("下記の内容が失敗しました。\n\n") + failureReport, "ERROR!", MB_ICONINFORMATION);
+        ShowFailureReport(failureReport);
 }

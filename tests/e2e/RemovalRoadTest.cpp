@@ -1,6 +1,7 @@
 // The real Setup.exe started with /uninstall from an install folder, driven
 // through its windows, then the machine checked.
 #include "../support/InstalledState.h"
+#include "../support/RemovalDriver.h"
 #include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
 #include <shlwapi.h>
@@ -9,7 +10,6 @@
 namespace {
 
 const char BOX_CLASS[] = "#32770";
-const char PANEL_CAPTION[] = "アンインストール中．．．";
 const char UNINSTALL_PARENT[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 const char SHELL_FOLDERS_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
@@ -52,53 +52,12 @@ class RemovalRoad : public testing::Test
 protected:
     RemovalRoad() : m_root("removal"), m_installFolder(m_root / "Program Files\\VarnX"), m_state(m_installFolder) {}
 
-    // What the uninstall entry runs: the unquoted path, a space, the switch.
-    std::string UninstallCommand() const { return m_state.SetupPath() + " /uninstall"; }
+    // What the uninstall entry runs: the quoted path, a space, the switch.
+    std::string UninstallCommand() const { return "\"" + m_state.SetupPath() + "\" /uninstall"; }
 
-    // Answers the confirmation with Yes and waits for the final box, which
-    // must come only after the panel is gone. Returns {caption, text}.
-    std::pair<std::string, std::string> RunRemoval(const std::string& shotPrefix)
+    RemovalOutcome Remove(const std::string& shotPrefix)
     {
-        ChildProcess setup(m_state.SetupPath(), UninstallCommand());
-        EXPECT_TRUE(setup.Started());
-        HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
-        if (!confirm) {
-            ADD_FAILURE() << "no confirmation box";
-            return {};
-        }
-        EXPECT_EQ("Varnolt を削除しますか？", MessageBoxText(confirm));
-        SaveScreenshot(confirm, shotPrefix + "-confirm");
-        PressButton(confirm, IDYES);
-        EXPECT_TRUE(WaitForWindowGone(confirm));
-
-        HWND panel = WaitForWindow(BOX_CLASS, PANEL_CAPTION, setup.Handle());
-        EXPECT_NE(nullptr, panel) << "the progress panel shows during the removal";
-        if (panel) {
-            Sleep(600);
-            SaveScreenshot(panel, shotPrefix + "-panel");
-        }
-
-        std::pair<std::string, std::string> result;
-        HWND box = NULL;
-        for (DWORD start = GetTickCount(); !box && GetTickCount() - start < 30000; Sleep(20)) {
-            for (const char* caption : { "確認", "ERROR!" }) {
-                HWND found = FindWindowA(BOX_CLASS, caption);
-                if (found && IsWindowVisible(found)) {
-                    box = found;
-                    result.first = caption;
-                }
-            }
-        }
-        if (!box) {
-            ADD_FAILURE() << "no final box";
-            return result;
-        }
-        EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, PANEL_CAPTION)) << "the panel is gone before the final box";
-        result.second = MessageBoxText(box);
-        SaveScreenshot(box, shotPrefix + "-result");
-        PressButton(box, IDOK);
-        EXPECT_TRUE(setup.WaitForExit());
-        return result;
+        return RunRemoval(m_state.SetupPath(), UninstallCommand(), shotPrefix);
     }
 
     void ExpectInstalled()
@@ -130,9 +89,9 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SetStringValue(HKEY_LOCAL_MACHINE, std::string(PRODUCT_KEY) + "\\Options\\Deep", "Level", "3");
     WriteFile(m_installFolder + "\\notes.txt", "the user's own");
 
-    std::pair<std::string, std::string> box = RunRemoval("removal");
-    EXPECT_EQ("確認", box.first);
-    EXPECT_EQ("Varnolt を削除しました。", box.second);
+    RemovalOutcome box = Remove("removal");
+    EXPECT_EQ("確認", box.caption);
+    EXPECT_EQ("Varnolt を削除しました。", box.text);
 
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY)) << "with everything below it";
@@ -153,18 +112,9 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, neighbourKey.c_str());
     SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour");
 
-    std::pair<std::string, std::string> again = RunRemoval("removal-again");
-    EXPECT_EQ("ERROR!", again.first);
-    const std::string uninstallLine = "レジストリ削除：HKEY_LOCAL_MACHINE\\" + std::string(UNINSTALL_KEY) + "\n";
-    std::string expected = "下記の内容が失敗しました。\n\n" + uninstallLine + uninstallLine +
-                           "レジストリ削除：HKEY_LOCAL_MACHINE\\SOFTWARE\\QUORLEN\\VarnX\n"
-                           "レジストリ削除：HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\n"
-                           "レジストリ削除：HKEY_LOCAL_MACHINE\\Software\\Quorlen\n";
-    for (const char* name : INSTALL_FOLDER_FILES)
-        expected += "ファイル削除：" + m_installFolder + "\\" + name + "\n";
-    for (const char* name : SYSTEM_FOLDER_FILES)
-        expected += "ファイル削除：" + SystemFolder() + "\\" + name + "\n";
-    EXPECT_EQ(expected, again.second);
+    RemovalOutcome again = Remove("removal-again");
+    EXPECT_EQ("ERROR!", again.caption);
+    EXPECT_EQ(NothingLeftReport(m_installFolder), again.text);
 }
 
 TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)
@@ -183,10 +133,10 @@ TEST_F(RemovalRoad, AFileInUseIsReportedAfterEverythingElseIsGone)
 {
     HANDLE held = CreateFileA((m_installFolder + "\\VarnX.exe").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    std::pair<std::string, std::string> box = RunRemoval("removal-in-use");
+    RemovalOutcome box = Remove("removal-in-use");
     CloseHandle(held);
-    EXPECT_EQ("ERROR!", box.first);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + m_installFolder + "\\VarnX.exe\n", box.second);
+    EXPECT_EQ("ERROR!", box.caption);
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + m_installFolder + "\\VarnX.exe\n", box.text);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FileExists(m_state.LinkPath(0)));
     EXPECT_TRUE(FileExists(m_installFolder + "\\VarnX.exe"));
@@ -214,16 +164,16 @@ TEST_F(RemovalRoad, FromAnotherFolderTheProductFilesAreMissedAndReported)
 
 TEST_F(RemovalRoad, LinksThatCannotBeLocatedAreReportedAndLeftAlone)
 {
-    std::pair<std::string, std::string> box;
+    RemovalOutcome box;
     {
         UnreachableProgramsFolder unreachable;
-        box = RunRemoval("removal-no-programs");
+        box = Remove("removal-no-programs");
     }
-    EXPECT_EQ("ERROR!", box.first);
+    EXPECT_EQ("ERROR!", box.caption);
     std::string expected = "下記の内容が失敗しました。\n\n";
     for (const char* name : LINK_NAMES)
         expected += std::string("ショートカット削除：Varnolt\\") + name + "\n";
-    EXPECT_EQ(expected, box.second);
+    EXPECT_EQ(expected, box.text);
     for (int row = 0; row < 4; ++row)
         EXPECT_TRUE(FileExists(m_state.LinkPath(row))) << LINK_NAMES[row];
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY)) << "the rest of the removal goes ahead";

@@ -3,6 +3,7 @@
 #include "../support/InstalledState.h"
 #include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
+#include "../support/WizardDriver.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -46,16 +47,28 @@ protected:
         return WaitForWindow(NULL, "Varnolt", product->Handle());
     }
 
-    // Runs Setup.exe with the command line; true when it asked to remove.
+    // Runs Setup.exe with the command line; true when it asked to remove,
+    // false when it opened the install wizard. Either is declined.
     bool AsksForRemoval(const std::string& commandLine)
     {
         ChildProcess setup(SetupCopy(), commandLine);
         EXPECT_TRUE(setup.Started());
-        HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
-        if (confirm)
-            PressButton(confirm, IDNO);
+        WizardDriver wizard(setup.Handle());
+        bool asked = false;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(20)) {
+            HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle(), 0);
+            if (confirm) {
+                PressButton(confirm, IDNO);
+                asked = true;
+                break;
+            }
+            if (wizard.WaitForPage(0, 0)) {
+                wizard.ClickSheetButton(WIZARD_CANCEL);
+                break;
+            }
+        }
         EXPECT_TRUE(setup.WaitForExit()) << commandLine;
-        return confirm != NULL;
+        return asked;
     }
 
     TestFolder m_folder;
@@ -102,8 +115,11 @@ TEST_F(Startup, ARunningProductIsAskedToCloseInBothModes)
     ASSERT_NE(nullptr, StartProduct(product));
     {
         ChildProcess setup(SetupCopy(), "Setup.exe");
+        WizardDriver wizard(setup.Handle());
+        ASSERT_TRUE(wizard.WaitForPage(0));
+        EXPECT_TRUE(product->WaitForExit(10000)) << "install mode closes it too, before the wizard";
+        wizard.ClickSheetButton(WIZARD_CANCEL);
         EXPECT_TRUE(setup.WaitForExit());
-        EXPECT_TRUE(product->WaitForExit(10000)) << "install mode closes it too";
     }
 }
 

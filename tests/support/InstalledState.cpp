@@ -33,7 +33,8 @@ void MakeInstalledState(const std::string& installFolder)
     CopyFromMedia("VarnX.cp_", SystemFolder() + "\\VarnX.cpl");
     CopyFromMedia("VarnX.dl_", SystemFolder() + "\\VarnX.dll");
 
-    SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString", installFolder + "\\Setup.exe /uninstall");
+    SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString",
+                   "\"" + installFolder + "\\Setup.exe\" /uninstall");
     SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "Varnolt 2.0");
     SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", installFolder + "\\VarnX.exe");
     SetStringValue(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt", "");
@@ -125,6 +126,39 @@ bool SaveLink(const std::string& linkPath, const std::string& target, const std:
     if (SUCCEEDED(initialised))
         CoUninitialize();
     return saved;
+}
+
+bool LoadLink(const std::string& linkPath, LinkProperties& properties)
+{
+    HRESULT initialised = CoInitialize(NULL);
+    IShellLinkA* link = NULL;
+    bool loaded = false;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = NULL;
+        wchar_t widePath[MAX_PATH];
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+            MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) &&
+            SUCCEEDED(file->Load(widePath, STGM_READ))) {
+            char text[1024];
+            link->GetPath(text, sizeof text, NULL, SLGP_RAWPATH);
+            properties.target = text;
+            link->GetArguments(text, sizeof text);
+            properties.arguments = text;
+            link->GetDescription(text, sizeof text);
+            properties.description = text;
+            link->GetWorkingDirectory(text, sizeof text);
+            properties.workingDirectory = text;
+            link->GetShowCmd(&properties.showCommand);
+            loaded = true;
+        }
+        if (file)
+            file->Release();
+        link->Release();
+    }
+    if (SUCCEEDED(initialised))
+        CoUninitialize();
+    return loaded;
 }
 
 bool DenyKeyDeletion(HKEY root, const std::string& path, bool denied)

@@ -41,6 +41,17 @@ std::string StringValue(HKEY root, const std::string& subkey, const std::string&
 void SetStringValue(HKEY root, const std::string& subkey, const std::string& name, const std::string& data);
 // Saves a link through IShellLinkA.
 bool SaveLink(const std::string& linkPath, const std::string& target, const std::string& arguments);
+
+// What a saved link holds, read back through IShellLinkA.
+struct LinkProperties
+{
+    std::string target;
+    std::string arguments;
+    std::string description;
+    std::string workingDirectory;
+    int showCommand = -1;
+};
+bool LoadLink(const std::string& linkPath, LinkProperties& properties);
 // Denies (or allows again) DELETE on a key to everyone; a denied key can be
 // opened with full access no more.
 bool DenyKeyDeletion(HKEY root, const std::string& path, bool denied);

@@ -89,10 +89,10 @@ ChildProcess::ChildProcess(const std::string& program, const std::string& comman
     startup.cb = sizeof startup;
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back(0);
-    BOOL started = token ? CreateProcessAsUserA(token, program.c_str(), line.data(), NULL, NULL, FALSE, 0, NULL,
-                                                NULL, &startup, &m_info)
-                         : CreateProcessA(program.c_str(), line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                                          &m_info);
+    const char* name = program.empty() ? NULL : program.c_str();
+    BOOL started = token ? CreateProcessAsUserA(token, name, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                                                &m_info)
+                         : CreateProcessA(name, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &m_info);
     if (!started)
         m_info = PROCESS_INFORMATION();
 }

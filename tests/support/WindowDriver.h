@@ -22,6 +22,7 @@ void SaveScreenshot(HWND window, const std::string& name);
 class ChildProcess
 {
 public:
+    // program empty: the command line names it, as the shell would run it.
     // token: start as that user (CreateProcessAsUserA); null for ourselves.
     ChildProcess(const std::string& program, const std::string& commandLine, HANDLE token = NULL);
     ~ChildProcess();

@@ -35,7 +35,7 @@ TEST(Framework, CStringReplaceExpandsEveryPlaceholderOnce)
 {
     CString data = RegistryTable[0].pszData;
     EXPECT_EQ(1, data.Replace(INSTALL_PATH_PLACEHOLDER, "E:\\Prog\\VarnX"));
-    EXPECT_STREQ("E:\\Prog\\VarnX\\Setup.exe /uninstall", data);
+    EXPECT_STREQ("\"E:\\Prog\\VarnX\\Setup.exe\" /uninstall", data) << "the program quoted, then the switch";
 
     CString twice = "(%INSTALL_PATH%)\\a;(%INSTALL_PATH%)\\b";
     EXPECT_EQ(2, twice.Replace(INSTALL_PATH_PLACEHOLDER, "D:"));
@@ -54,6 +54,9 @@ TEST(Framework, CStringReplaceExpandsEveryPlaceholderOnce)
     CString backslashes = "C:\\\\\\\\a\\\\\\b";
     backslashes.Replace("\\\\", "\\");
     EXPECT_STREQ("C:\\\\a\\\\b", backslashes) << "pairs are replaced left to right, without overlap";
+    CString japanese = "C:\\ソ\\表\\\\x";
+    EXPECT_EQ(1, japanese.Replace("\\\\", "\\")) << "the trail byte 0x5C of ソ and 表 starts no pair";
+    EXPECT_STREQ("C:\\ソ\\表\\x", japanese);
 }
 
 TEST(Framework, CStringLoadsFromTheStringTable)

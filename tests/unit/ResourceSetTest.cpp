@@ -323,7 +323,8 @@ TEST_F(ResourceSet, StringsAndVersionBlock)
     wchar_t text[256];
     ASSERT_GT(LoadStringW(m_module, IDS_PROGRAM_GROUP, text, 256), 0);
     EXPECT_EQ(std::wstring(L"Varnolt"), text);
-    EXPECT_GT(LoadStringW(m_module, IDS_PANEL_CAPTION, text, 256), 0);
+    ASSERT_GT(LoadStringW(m_module, IDS_PANEL_CAPTION, text, 256), 0);
+    EXPECT_EQ(std::wstring(L"アンインストール中．．．"), text) << "the caption the run sets, so none other flashes";
 
     DWORD size = 0;
     const BYTE* block = Load(RT_VERSION, 1, &size);

@@ -1,0 +1,94 @@
+// The install operations of CSetupApp: files, registry values and shortcuts,
+// walked from the catalogue with the wizard's install settings.
+#include "../app/SetupApp.h"
+#include "../catalogue/FileHelpers.h"
+#include "../catalogue/ItemCatalogue.h"
+#include "../framework/ProgressCtrl.h"
+#include "../wizard/MainPage.h"
+#include "RegValueWriter.h"
+#include "ShortcutWriter.h"
+#include <new>
+
+namespace {
+
+// folder\name, or the bare name when the folder could not be located: a
+// path is never built from the root of the current drive.
+CString JoinPath(const CString& folder, const char* name)
+{
+    CString path = name;
+    if (!folder.IsEmpty())
+        path.Format("%s\\%s", (const char*)folder, name);
+    return path;
+}
+
+}
+
+void CSetupApp::InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
+{
+    CString systemFolder = sheet.m_strSystemFolder;
+    CString installFolder = sheet.m_strInstallPath;
+    CString sourceFolder = GetModuleFolder();
+
+    for (const FileEntry& row : FileTable) {
+        progress.StepIt();
+        const CString* pFolder;
+        if (row.nKind == FILE_TO_INSTALL_DIR || row.nKind == FILE_SETUP_SELF)
+            pFolder = &installFolder;
+        else if (row.nKind == FILE_TO_SYSTEM_DIR)
+            pFolder = &systemFolder;
+        else
+            continue;
+
+        CString target = JoinPath(*pFolder, row.pszTargetName);
+        if (pFolder->IsEmpty() || sourceFolder.IsEmpty() ||
+            !CopyInstallFile(JoinPath(sourceFolder, row.pszSourceName), target))
+            AppendFailure(failureReport, "ファイルコピー：", target);
+        ::Sleep(ITEM_PAUSE_MS);
+    }
+}
+
+void CSetupApp::InstallRegistry(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
+{
+    CString installFolder = sheet.m_strInstallPath;
+
+    for (const RegistryEntry& row : RegistryTable) {
+        progress.StepIt();
+        if (row.nKind != REG_WRITE_AND_REMOVE)
+            continue;
+
+        CString data = row.pszData;
+        data.Replace(INSTALL_PATH_PLACEHOLDER, installFolder);
+        HKEY hKey;
+        if (::RegCreateKeyExA(row.hRootKey, row.pszSubKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
+                              &hKey, NULL) != ERROR_SUCCESS) {
+            AppendFailure(failureReport, "レジストリ書き込み：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
+            continue;
+        }
+        CRegValueWriter* pWriter = new (std::nothrow) CRegValueWriter;
+        BOOL written = pWriter && pWriter->WriteValue(hKey, row.pszName, data);
+        delete pWriter;
+        ::RegCloseKey(hKey);
+        if (!written)
+            AppendFailure(failureReport, "レジストリ書き込み：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
+        ::Sleep(ITEM_PAUSE_MS);
+    }
+}
+
+void CSetupApp::InstallShortcuts(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
+{
+    CString systemFolder = sheet.m_strSystemFolder;
+    CString linksFolder = sheet.m_strProgramsFolder;
+    CString installFolder = sheet.m_strInstallPath;
+
+    for (const ShortcutEntry& row : ShortcutTable) {
+        progress.StepIt();
+        CString linkPath = JoinPath(linksFolder, row.pszLinkName);
+        CString target = row.pszTarget;
+        BOOL needsSystemFolder = target.Replace(SYSTEM_PATH_PLACEHOLDER, systemFolder) > 0;
+        target.Replace(INSTALL_PATH_PLACEHOLDER, installFolder);
+        if (linksFolder.IsEmpty() || (needsSystemFolder && systemFolder.IsEmpty()) ||
+            !CreateShortcut(linkPath, target, row.pszDescription, row.pszArguments))
+            AppendFailure(failureReport, "ショートカット作成：", linkPath);
+        ::Sleep(ITEM_PAUSE_MS);
+    }
+}

@@ -1,0 +1,344 @@
+// The real Setup.exe started from a media folder, walked through its four
+// pages by a driver, then the machine checked; and the removal that the
+// uninstall entry starts, run against what the wizard installed.
+#include "../../res/resource.h"
+#include "../support/InstalledState.h"
+#include "../support/RemovalDriver.h"
+#include "../support/TestFolder.h"
+#include "../support/WindowDriver.h"
+#include "../support/WizardDriver.h"
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const char BOX_CLASS[] = "#32770";
+const char* const MEDIA_FILES[] = { "Setup.exe", "VarnX.ex_", "VarnX.dl_", "VarnX.cp_", "Readme.txt" };
+
+struct InstalledFile
+{
+    const char* source;
+    bool inSystemFolder;
+    const char* target;
+};
+const InstalledFile INSTALLED_FILES[] = {
+    { "VarnX.dl_", false, "VarnX.dll" }, { "VarnX.ex_", false, "VarnX.exe" }, { "Setup.exe", false, "Setup.exe" },
+    { "Readme.txt", false, "Readme.txt" }, { "VarnX.cp_", true, "VarnX.cpl" }, { "VarnX.dl_", true, "VarnX.dll" },
+};
+
+std::string DefaultDestination() { return SystemFolder().substr(0, 3) + "Program Files\\VarnX"; }
+
+int CountProductWindows()
+{
+    int count = 0;
+    for (HWND window = NULL; (window = FindWindowExA(NULL, window, NULL, "Varnolt")) != NULL;)
+        ++count;
+    return count;
+}
+
+void CloseProductWindows()
+{
+    for (HWND window; (window = FindWindowA(NULL, "Varnolt")) != NULL;) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        WaitForWindowGone(window, 10000);
+    }
+}
+
+class InstallWizard : public testing::Test
+{
+protected:
+    InstallWizard() : m_root("wizard"), m_media(m_root / "media")
+    {
+        CreateDirectoryA(m_media.c_str(), NULL);
+        for (const char* name : MEDIA_FILES)
+            CopyFileA((MediaFolder() + "\\" + name).c_str(), (m_media + "\\" + name).c_str(), FALSE);
+        RemoveCatalogueItems();
+    }
+    ~InstallWizard()
+    {
+        CloseProductWindows();
+        RemoveCatalogueItems();
+    }
+
+    // Starts Setup.exe from the media and waits for page 1.
+    std::unique_ptr<ChildProcess> StartSetup()
+    {
+        std::string setup = m_media + "\\Setup.exe";
+        std::unique_ptr<ChildProcess> process(new ChildProcess(setup, setup));
+        EXPECT_TRUE(process->Started());
+        return process;
+    }
+
+    // Agrees on page 1, then types the destination on page 2.
+    void AgreeAndSetDestination(WizardDriver& wizard, const std::string& destination)
+    {
+        ASSERT_TRUE(wizard.WaitForPage(0));
+        wizard.ClickControl(IDC_AGREE);
+        Sleep(200);
+        wizard.ClickSheetButton(WIZARD_NEXT);
+        ASSERT_TRUE(wizard.WaitForPage(1));
+        wizard.SetControlText(IDC_DESTINATION, destination);
+    }
+
+    // Every file where the catalogue puts it, byte for byte its media
+    // source and writable; the three values with the folder filled in.
+    void ExpectInstalledFiles(const std::string& installFolder)
+    {
+        for (const InstalledFile& file : INSTALLED_FILES) {
+            std::string target = (file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target;
+            std::string source = ReadFile(m_media + "\\" + file.source);
+            if (source.empty())
+                continue;
+            EXPECT_EQ(source, ReadFile(target)) << target;
+            EXPECT_FALSE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY) << target;
+        }
+        EXPECT_EQ("\"" + installFolder + "\\Setup.exe\" /uninstall" + std::string(1, '\0'),
+                  StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString"));
+        EXPECT_EQ(std::string("Varnolt 2.0") + '\0', StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName"));
+        EXPECT_EQ(installFolder + "\\VarnX.exe" + '\0', StringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path"));
+    }
+
+    TestFolder m_root;
+    std::string m_media;
+};
+
+// A C:\Program.exe that records being started, for the life of a test.
+class PlantedProgramExe
+{
+public:
+    PlantedProgramExe() : m_path(SystemFolder().substr(0, 3) + "Program.exe")
+    {
+        CopyFileA((TestProgramFolder() + "\\start_recorder.exe").c_str(), m_path.c_str(), FALSE);
+        DeleteFileA(Record().c_str());
+    }
+    ~PlantedProgramExe()
+    {
+        DeleteFileA(m_path.c_str());
+        DeleteFileA(Record().c_str());
+    }
+    std::string Record() const { return m_path + ".started"; }
+    bool WasStarted(DWORD waitMs)
+    {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < waitMs; Sleep(50))
+            if (FileExists(Record()))
+                return true;
+        return FileExists(Record());
+    }
+
+private:
+    std::string m_path;
+};
+
+}
+
+TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
+{
+    // A destination with spaces and ソ (0x83 0x5C), below "C:\Program Files".
+    const std::string installParent = SystemFolder().substr(0, 3) + "Program Files\\Varnolt テスト ソ";
+    const std::string installFolder = installParent + "\\VarnX";
+    RemoveTree(installParent);
+    PlantedProgramExe planted;
+    // The plant works: an unquoted line with spaces starts it.
+    {
+        ChildProcess unquoted("", installFolder + "\\VarnX.exe");
+        ASSERT_TRUE(planted.WasStarted(10000)) << "C:\\Program.exe is not reached; the test could not see the fault";
+        DeleteFileA(planted.Record().c_str());
+    }
+    WriteFile(m_media + "\\Readme.txt", "first line\r\nLF only\n\nlast line without a break");
+
+    std::unique_ptr<ChildProcess> setup = StartSetup();
+    WizardDriver wizard(setup->Handle());
+
+    // Page 1: the readme with CR LF breaks; Next only while agreeing.
+    ASSERT_TRUE(wizard.WaitForPage(0));
+    EXPECT_EQ("first line\r\nLF only\r\n\r\nlast line without a break\r\n", wizard.ControlText(IDC_README));
+    EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_BACK));
+    EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_NEXT));
+    EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_FINISH));
+    EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_HELP)) << "no Help button";
+    EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_CANCEL));
+    wizard.ClickControl(IDC_AGREE);
+    Sleep(300);
+    EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
+    wizard.ClickControl(IDC_DISAGREE);
+    Sleep(300);
+    EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_NEXT));
+    wizard.ClickControl(IDC_AGREE);
+    Sleep(300);
+    EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
+    SaveScreenshot(wizard.Sheet(), "wizard-1-agreement");
+    wizard.ClickSheetButton(WIZARD_NEXT);
+
+    // Page 2: the default, Back and forth, refill, collapse, browse.
+    ASSERT_TRUE(wizard.WaitForPage(1));
+    EXPECT_EQ(DefaultDestination(), wizard.ControlText(IDC_DESTINATION));
+    EXPECT_TRUE(wizard.Checked(IDC_CREATE_SHORTCUTS));
+    EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_BACK));
+    EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
+    SaveScreenshot(wizard.Sheet(), "wizard-2-destination");
+    wizard.ClickSheetButton(WIZARD_BACK);
+    ASSERT_TRUE(wizard.WaitForPage(0));
+    EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT)) << "the agreement is still chosen";
+    wizard.ClickSheetButton(WIZARD_NEXT);
+    ASSERT_TRUE(wizard.WaitForPage(1));
+
+    wizard.Focus(IDC_DESTINATION);
+    wizard.SetControlText(IDC_DESTINATION, "");
+    wizard.PressButton(PSBTN_NEXT);
+    Sleep(500);
+    EXPECT_EQ(1, wizard.CurrentPage()) << "an empty destination stays on page 2";
+    wizard.Focus(IDC_CREATE_SHORTCUTS);
+    EXPECT_EQ(DefaultDestination(), wizard.ControlText(IDC_DESTINATION)) << "refilled on leaving the box";
+
+    const std::pair<std::string, std::string> collapsed[] = {
+        { "C:\\\\Apps\\\\\\\\VarnX", "C:\\Apps\\\\VarnX" },
+        { "\\\\server\\share\\\\VarnX", "\\\\server\\share\\VarnX" },
+        { installParent + "\\VarnX", installParent + "\\VarnX" },
+    };
+    for (const auto& typed : collapsed) {
+        wizard.Focus(IDC_DESTINATION);
+        wizard.SetControlText(IDC_DESTINATION, typed.first);
+        wizard.Focus(IDC_CREATE_SHORTCUTS);
+        EXPECT_EQ(typed.second, wizard.ControlText(IDC_DESTINATION)) << typed.first;
+    }
+
+    // A folder the prefix was made with: Wine's browser does not find one
+    // that a test makes while the shell runs.
+    const std::string browsed = SystemFolder().substr(0, 3) + "Program Files\\Common Files";
+    wizard.ClickControl(IDC_BROWSE);
+    ASSERT_TRUE(wizard.ChooseFolder(browsed));
+    EXPECT_EQ(browsed + "\\VarnX", wizard.ControlText(IDC_DESTINATION));
+    wizard.ClickControl(IDC_BROWSE);
+    ASSERT_TRUE(wizard.ChooseFolder("C:\\"));
+    EXPECT_EQ("C:\\VarnX", wizard.ControlText(IDC_DESTINATION)) << "a drive root gives one backslash";
+
+    wizard.SetControlText(IDC_DESTINATION, installFolder);
+    wizard.ClickSheetButton(WIZARD_NEXT);
+
+    // Page 3: nothing to press; it moves on by itself.
+    ASSERT_TRUE(wizard.WaitForPage(2));
+    for (int button : { WIZARD_BACK, WIZARD_NEXT, WIZARD_FINISH, WIZARD_CANCEL })
+        EXPECT_FALSE(wizard.ButtonEnabled(button)) << "button " << button << " on page 3";
+    SaveScreenshot(wizard.Sheet(), "wizard-3-progress");
+    ASSERT_TRUE(wizard.WaitForPage(3));
+    HWND bar = GetDlgItem(wizard.Page(2), IDC_INSTALL_PROGRESS);
+    EXPECT_EQ(16, (int)SendMessageA(bar, PBM_GETPOS, 0, 0));
+    EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR!")) << "nothing failed";
+
+    // Page 4: Finish only; the product starts once, by its quoted path.
+    EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_BACK));
+    EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_NEXT));
+    EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_FINISH));
+    EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_CANCEL));
+    EXPECT_TRUE(wizard.Checked(IDC_LAUNCH_PRODUCT));
+    SaveScreenshot(wizard.Sheet(), "wizard-4-finish");
+    wizard.ClickSheetButton(WIZARD_FINISH);
+    EXPECT_TRUE(setup->WaitForExit());
+    ASSERT_NE(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 15000)) << "the product was started";
+    Sleep(1000);
+    EXPECT_EQ(1, CountProductWindows());
+    SaveScreenshot(FindWindowA(NULL, "Varnolt"), "wizard-5-product");
+    CloseProductWindows();
+
+    ExpectInstalledFiles(installFolder);
+    EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt")) << "setup never writes the Run entry";
+    const std::string programs = CommonProgramsFolder() + "\\Varnolt\\";
+    const struct
+    {
+        const char* name;
+        std::string target;
+        const char* arguments;
+        const char* description;
+    } links[] = {
+        { "Varnolt.lnk", installFolder + "\\VarnX.exe", "", "Varnolt 本体" },
+        { "Varnolt の設定.lnk", SystemFolder() + "\\control.exe", "VarnX.cpl", "Varnolt の設定を行います" },
+        { "Varnolt の削除.lnk", installFolder + "\\Setup.exe", "/uninstall", "Varnolt の削除します" },
+        { "Readme.lnk", installFolder + "\\Readme.txt", "", "Varnolt の説明テキスト" },
+    };
+    for (const auto& expected : links) {
+        LinkProperties link;
+        ASSERT_TRUE(LoadLink(programs + expected.name, link)) << expected.name;
+        EXPECT_STRCASEEQ(expected.target.c_str(), link.target.c_str()) << expected.name;
+        EXPECT_EQ(expected.arguments, link.arguments) << expected.name;
+        EXPECT_EQ(expected.description, link.description) << expected.name;
+        EXPECT_EQ("", link.workingDirectory) << expected.name;
+        EXPECT_EQ(SW_SHOWNORMAL, link.showCommand) << expected.name;
+    }
+
+    // The uninstall entry's own command line, run as the shell runs it.
+    const std::string command = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str();
+    RemovalOutcome removed = RunRemoval("", command, "cycle-removal");
+    EXPECT_EQ("確認", removed.caption);
+    EXPECT_EQ("Varnolt を削除しました。", removed.text);
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY));
+    for (const auto& link : links)
+        EXPECT_FALSE(FileExists(programs + link.name)) << link.name;
+    for (const InstalledFile& file : INSTALLED_FILES)
+        EXPECT_EQ(file.source == std::string("Setup.exe"),
+                  FileExists((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target))
+            << file.target;
+    RemovalOutcome again = RunRemoval("", command, "cycle-removal-again");
+    EXPECT_EQ("ERROR!", again.caption);
+    EXPECT_EQ(NothingLeftReport(installFolder), again.text);
+
+    EXPECT_FALSE(planted.WasStarted(0)) << ReadFile(planted.Record());
+    RemoveTree(installParent);
+}
+
+TEST_F(InstallWizard, ReadOnlyMediaWithAFileMissingInstallOverAnEarlierInstallWithoutLinks)
+{
+    TestFolder destination("destination");
+    const std::string installFolder = destination / "VarnX";
+    // An earlier install: other contents, some of them read-only, no links.
+    MakeInstalledState(installFolder);
+    RemoveTree(CommonProgramsFolder() + "\\Varnolt");
+    WriteFile(installFolder + "\\VarnX.dll", "an older library");
+    SetFileAttributesA((installFolder + "\\VarnX.dll").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", "an older path");
+    // Media as on a CD: read-only, and here without the applet.
+    DeleteFileA((m_media + "\\VarnX.cp_").c_str());
+    DeleteFileA((SystemFolder() + "\\VarnX.cpl").c_str());
+    for (const char* name : MEDIA_FILES)
+        SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY);
+
+    std::unique_ptr<ChildProcess> setup = StartSetup();
+    WizardDriver wizard(setup->Handle());
+    AgreeAndSetDestination(wizard, installFolder);
+    wizard.ClickControl(IDC_CREATE_SHORTCUTS);
+    Sleep(200);
+    EXPECT_FALSE(wizard.Checked(IDC_CREATE_SHORTCUTS));
+    wizard.ClickSheetButton(WIZARD_NEXT);
+
+    // The failure is listed once, before the finish page.
+    HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup->Handle());
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + SystemFolder() + "\\VarnX.cpl\n", MessageBoxText(box));
+    EXPECT_EQ(2, wizard.CurrentPage());
+    SaveScreenshot(box, "wizard-install-failure");
+    PressButton(box, IDOK);
+    ASSERT_TRUE(wizard.WaitForPage(3));
+    Sleep(1000);
+    EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR!")) << "the install ran once";
+    EXPECT_EQ(16, (int)SendMessageA(GetDlgItem(wizard.Page(2), IDC_INSTALL_PROGRESS), PBM_GETPOS, 0, 0))
+        << "the shortcut steps are taken without links";
+
+    wizard.ClickControl(IDC_LAUNCH_PRODUCT);
+    Sleep(200);
+    EXPECT_FALSE(wizard.Checked(IDC_LAUNCH_PRODUCT));
+    wizard.ClickSheetButton(WIZARD_FINISH);
+    EXPECT_TRUE(setup->WaitForExit());
+    EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 3000)) << "nothing started";
+
+    ExpectInstalledFiles(installFolder);
+    EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
+
+    // Nothing read-only is left in the way: only the missing applet fails.
+    RemovalOutcome removed = RunRemoval("", StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str(),
+                                        "wizard-readonly-removal");
+    EXPECT_EQ("ERROR!", removed.caption);
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\n", removed.text);
+    for (const char* name : MEDIA_FILES)
+        SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+}

@@ -1,0 +1,19 @@
+// Runs Setup.exe's removal and answers it as a person would.
+#pragma once
+#include <string>
+
+struct RemovalOutcome
+{
+    std::string caption;  // of the final box: "確認" or "ERROR!"
+    std::string text;
+};
+
+// Starts program with commandLine (program empty: the line names it, as the
+// uninstall entry is run), answers Yes, checks that the progress panel shows
+// and is gone before the final box, and answers that box. Screenshots are
+// named after shotPrefix.
+RemovalOutcome RunRemoval(const std::string& program, const std::string& commandLine, const std::string& shotPrefix);
+
+// The final text of a removal that finds nothing left of an install into
+// installFolder: every reported registry row and file, none of the links.
+std::string NothingLeftReport(const std::string& installFolder);

@@ -1,0 +1,129 @@
+#include "Page2.h"
+#include "../catalogue/FileHelpers.h"
+#include "../framework/DataExchange.h"
+#include "../res/resource.h"
+#include "MainPage.h"
+#include <shlobj.h>
+
+IMPLEMENT_DYNCREATE(CPage2, CPropertyPage)
+
+namespace {
+const char PRODUCT_FOLDER[] = "\\VarnX";
+}
+
+CPage2::CPage2() : CPropertyPage(IDD_DESTINATION_PAGE, 0), m_pSheet(NULL), m_strInstallPath("")
+{
+    m_psp.dwFlags &= ~PSP_HASHELP;
+}
+
+CPage2::~CPage2() {}
+
+BEGIN_MESSAGE_MAP(CPage2, CPropertyPage)
+    ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
+    ON_EN_KILLFOCUS(IDC_DESTINATION, OnKillFocusPath)
+END_MESSAGE_MAP()
+
+void CPage2::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_DESTINATION, m_strInstallPath);
+}
+
+BOOL CPage2::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_pSheet = CWnd::FromHandle(GetParent());
+
+    // A folder the system cannot name stays empty; nothing is built on it.
+    m_strSystemFolder = GetSystemFolder();
+    m_strProgramFilesFolder.Empty();
+    if (!m_strSystemFolder.IsEmpty())
+        m_strProgramFilesFolder = m_strSystemFolder.Left(3) + "Program Files";
+    m_strProgramsFolder = GetCommonProgramsFolder();
+    m_strInstallPath = DefaultInstallPath();
+
+    CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
+    if (pSheet) {
+        pSheet->m_strProgramsFolder = m_strProgramsFolder;
+        pSheet->m_strSystemFolder = m_strSystemFolder;
+        pSheet->m_strInstallPath = m_strInstallPath;
+    }
+    if (GetDlgItem(IDC_CREATE_SHORTCUTS))
+        CheckDlgButton(IDC_CREATE_SHORTCUTS, BST_CHECKED);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CPage2::OnSetActive()
+{
+    if (!m_pSheet)
+        return FALSE;
+    m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_BACK | PSWIZB_NEXT);
+    return CPropertyPage::OnSetActive();
+}
+
+LRESULT CPage2::OnWizardNext()
+{
+    CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
+    if (!pSheet)
+        return -1;
+    UpdateData(TRUE);
+    pSheet->m_strInstallPath = m_strInstallPath;
+    if (m_strInstallPath.IsEmpty())
+        return -1;
+    pSheet->m_bCreateShortcuts = !GetDlgItem(IDC_CREATE_SHORTCUTS) || IsDlgButtonChecked(IDC_CREATE_SHORTCUTS);
+    return CPropertyPage::OnWizardNext();
+}
+
+void CPage2::OnBrowse()
+{
+    if (!m_pSheet)
+        return;
+    IMalloc* pMalloc = NULL;
+    if (FAILED(::SHGetMalloc(&pMalloc)))
+        return;
+    BROWSEINFOA info = {};
+    info.hwndOwner = m_hWnd;
+    info.lpszTitle = "フォルダ選択";
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
+    LPITEMIDLIST pItems = ::SHBrowseForFolderA(&info);
+    if (!pItems) {
+        pMalloc->Release();
+        return;
+    }
+    char chosen[MAX_PATH] = "";
+    if (!::SHGetPathFromIDListA(pItems, chosen))
+        chosen[0] = 0;
+    pMalloc->Free(pItems);
+    pMalloc->Release();
+
+    m_strInstallPath = CString(chosen) + PRODUCT_FOLDER;
+    CollapseBackslashes();
+    UpdateData(FALSE);
+}
+
+void CPage2::OnKillFocusPath()
+{
+    if (!m_pSheet)
+        return;
+    UpdateData(TRUE);
+    if (m_strInstallPath.IsEmpty())
+        m_strInstallPath = DefaultInstallPath();
+    CollapseBackslashes();
+    UpdateData(FALSE);
+}
+
+CString CPage2::DefaultInstallPath() const
+{
+    return m_strProgramFilesFolder.IsEmpty() ? CString() : m_strProgramFilesFolder + PRODUCT_FOLDER;
+}
+
+// Pairs of backslashes become one, as when a drive root meets "\VarnX"; a
+// network path keeps the two it begins with.
+void CPage2::CollapseBackslashes()
+{
+    BOOL network = m_strInstallPath.Left(2).Compare("\\\\") == 0;
+    CString rest = network ? m_strInstallPath.Mid(2) : m_strInstallPath;
+    rest.Replace("\\\\", "\\");
+    m_strInstallPath = network ? CString("\\\\") + rest : rest;
+}

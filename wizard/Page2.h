@@ -1,0 +1,32 @@
+// CPage2: the destination folder and the choice of Start-menu shortcuts.
+#pragma once
+#include "../framework/PropertyPage.h"
+
+class CPage2 : public CPropertyPage
+{
+    DECLARE_DYNCREATE(CPage2)
+public:
+    CPage2();
+    virtual ~CPage2();
+
+    CWnd* m_pSheet;  // the CMainPage, once the page has a window
+    CString m_strProgramsFolder;
+    CString m_strProgramFilesFolder;  // on the system drive; empty when unknown
+    CString m_strSystemFolder;
+    CString m_strInstallPath;
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual BOOL OnInitDialog();
+    virtual BOOL OnSetActive();
+    virtual LRESULT OnWizardNext();
+
+    void OnBrowse();
+    void OnKillFocusPath();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString DefaultInstallPath() const;
+    void CollapseBackslashes();
+};

@@ -1,0 +1,87 @@
+#include "Page3.h"
+#include "../app/SetupApp.h"
+#include "../catalogue/ItemCatalogue.h"
+#include "../framework/DataExchange.h"
+#include "../res/resource.h"
+#include "MainPage.h"
+
+IMPLEMENT_DYNCREATE(CPage3, CPropertyPage)
+
+namespace {
+// One shot: the page is painted before the work blocks its thread.
+const UINT_PTR INSTALL_TIMER_ID = 1;
+const UINT INSTALL_DELAY_MS = 500;
+}
+
+CPage3::CPage3() : CPropertyPage(IDD_PROGRESS_PAGE, 0), m_pSheet(NULL)
+{
+    m_psp.dwFlags &= ~PSP_HASHELP;
+}
+
+CPage3::~CPage3() {}
+
+BEGIN_MESSAGE_MAP(CPage3, CPropertyPage)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+void CPage3::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_INSTALL_PROGRESS, m_ctlProgress);
+}
+
+BOOL CPage3::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_pSheet = CWnd::FromHandle(GetParent());
+    CancelToClose();
+    SetTimer(INSTALL_TIMER_ID, INSTALL_DELAY_MS);
+    return TRUE;
+}
+
+BOOL CPage3::OnSetActive()
+{
+    if (m_pSheet)
+        m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, 0);
+    return CPropertyPage::OnSetActive();
+}
+
+void CPage3::OnTimer(UINT_PTR)
+{
+    KillTimer(INSTALL_TIMER_ID);
+    RunInstall();
+}
+
+void CPage3::RunInstall()
+{
+    CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
+    if (!pSheet)
+        return;
+    CSetupApp* pApp = static_cast<CSetupApp*>(AfxGetApp());
+    CString failureReport;
+
+    m_ctlProgress.SetStep(1);
+    m_ctlProgress.SetRange(0, CATALOGUE_STEPS);
+    if (!pSheet->m_strInstallPath.IsEmpty())
+        pApp->InstallFiles(*pSheet, m_ctlProgress, failureReport);
+    pApp->InstallRegistry(*pSheet, m_ctlProgress, failureReport);
+    if (!pSheet->m_bCreateShortcuts) {
+        for (int row = 0; row < (int)ARRAYSIZE(ShortcutTable); ++row)
+            m_ctlProgress.StepIt();
+    } else {
+        // The links go into the program group; without the Programs folder
+        // or the group's name there is no folder for them at all.
+        CString groupName;
+        groupName.LoadString(IDS_PROGRAM_GROUP);
+        if (pSheet->m_strProgramsFolder.IsEmpty() || groupName.IsEmpty())
+            pSheet->m_strProgramsFolder.Empty();
+        else
+            pSheet->m_strProgramsFolder += "\\" + groupName;
+        pApp->InstallShortcuts(*pSheet, m_ctlProgress, failureReport);
+    }
+
+    if (!failureReport.IsEmpty())
+        CSetupApp::ShowFailureReport(failureReport);
+    m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_NEXT);
+    m_pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+}
