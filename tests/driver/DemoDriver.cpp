@@ -1,9 +1,11 @@
-// The demo's driver. "prepare FOLDER" lays out an installed Varnolt in
-// FOLDER; "walk FOLDER" does that, runs FOLDER\Setup.exe /uninstall, answers
-// it and photographs every window on the way.
+// The demo's driver: "walk MEDIA" runs MEDIA\Setup.exe, walks the four
+// wizard pages with the defaults, finishes with the product started, closes
+// it, then runs the uninstall entry's command and answers it, photographing
+// every window on the way.
+#include "../../res/resource.h"
 #include "../support/InstalledState.h"
-#include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
+#include "../support/WizardDriver.h"
 #include <stdio.h>
 #include <string.h>
 
@@ -11,35 +13,74 @@ namespace {
 
 const char BOX_CLASS[] = "#32770";
 
-HWND Expect(HWND window, const char* what)
+bool Expect(bool happened, const char* what)
 {
-    if (!window)
-        fprintf(stderr, "demo: no %s appeared\n", what);
+    if (!happened)
+        fprintf(stderr, "demo: %s did not happen\n", what);
+    return happened;
+}
+
+HWND ExpectWindow(HWND window, const char* what)
+{
+    Expect(window != NULL, what);
     return window;
 }
 
-int Walk(const std::string& installFolder)
+int WalkWizard(const std::string& media)
 {
-    MakeInstalledState(installFolder);
-    std::string setup = installFolder + "\\Setup.exe";
-    ChildProcess process(setup, setup + " /uninstall");
-    HWND confirm = Expect(WaitForWindow(BOX_CLASS, "確認", process.Handle()), "confirmation");
+    std::string setup = media + "\\Setup.exe";
+    ChildProcess process(setup, setup);
+    WizardDriver wizard(process.Handle());
+    if (!Expect(wizard.WaitForPage(0), "page 1"))
+        return 1;
+    wizard.ClickControl(IDC_AGREE);
+    Sleep(300);
+    SaveScreenshot(wizard.Sheet(), "demo-1-agreement");
+    wizard.ClickSheetButton(WIZARD_NEXT);
+    if (!Expect(wizard.WaitForPage(1), "page 2"))
+        return 1;
+    SaveScreenshot(wizard.Sheet(), "demo-2-destination");
+    printf("demo: installing into %s\n", wizard.ControlText(IDC_DESTINATION).c_str());
+    wizard.ClickSheetButton(WIZARD_NEXT);
+    if (!Expect(wizard.WaitForPage(2), "page 3"))
+        return 1;
+    Sleep(600);
+    SaveScreenshot(wizard.Sheet(), "demo-3-progress");
+    if (!Expect(wizard.WaitForPage(3), "page 4"))
+        return 1;
+    SaveScreenshot(wizard.Sheet(), "demo-4-finish");
+    wizard.ClickSheetButton(WIZARD_FINISH);
+    HWND product = ExpectWindow(WaitForWindow(NULL, "Varnolt", NULL, 15000), "the product's start");
+    if (!product || !process.WaitForExit())
+        return 1;
+    SaveScreenshot(product, "demo-5-product");
+    PostMessageA(product, WM_CLOSE, 0, 0);
+    WaitForWindowGone(product);
+    return 0;
+}
+
+int WalkRemoval()
+{
+    std::string command = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str();
+    printf("demo: removing with %s\n", command.c_str());
+    ChildProcess process("", command);
+    HWND confirm = ExpectWindow(WaitForWindow(BOX_CLASS, "確認", process.Handle()), "the confirmation");
     if (!confirm)
         return 1;
-    SaveScreenshot(confirm, "demo-1-confirm");
+    SaveScreenshot(confirm, "demo-6-confirm");
     PressButton(confirm, IDYES);
     WaitForWindowGone(confirm);
 
-    HWND panel = Expect(WaitForWindow(BOX_CLASS, "アンインストール中．．．", process.Handle()), "progress panel");
+    HWND panel = ExpectWindow(WaitForWindow(BOX_CLASS, "アンインストール中．．．", process.Handle()), "the progress panel");
     if (!panel)
         return 1;
     Sleep(500);
-    SaveScreenshot(panel, "demo-2-progress");
+    SaveScreenshot(panel, "demo-7-removing");
 
-    HWND done = Expect(WaitForWindow(BOX_CLASS, "確認", process.Handle()), "final box");
+    HWND done = ExpectWindow(WaitForWindow(BOX_CLASS, "確認", process.Handle()), "the final box");
     if (!done)
         return 1;
-    SaveScreenshot(done, "demo-3-done");
+    SaveScreenshot(done, "demo-8-removed");
     printf("demo: %s\n", MessageBoxText(done).c_str());
     PressButton(done, IDOK);
     return process.WaitForExit() ? 0 : 1;
@@ -49,12 +90,11 @@ int Walk(const std::string& installFolder)
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && strcmp(argv[1], "prepare") == 0) {
-        MakeInstalledState(argv[2]);
-        return 0;
+    if (argc == 3 && strcmp(argv[1], "walk") == 0) {
+        RemoveCatalogueItems();
+        int failed = WalkWizard(argv[2]);
+        return failed ? failed : WalkRemoval();
     }
-    if (argc == 3 && strcmp(argv[1], "walk") == 0)
-        return Walk(argv[2]);
-    fprintf(stderr, "usage: demo_driver prepare|walk INSTALL_FOLDER\n");
+    fprintf(stderr, "usage: demo_driver walk MEDIA_FOLDER\n");
     return 2;
 }

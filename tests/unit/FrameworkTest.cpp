@@ -1,9 +1,12 @@
 // The framework layer's own behaviour that the program leans on.
 #include "../../catalogue/ItemCatalogue.h"
 #include "../../framework/CmdTarget.h"
+#include "../../framework/StdioFile.h"
 #include "../../framework/String.h"
+#include "../support/TestFolder.h"
 #include "../../res/resource.h"
 #include <gtest/gtest.h>
+#include <vector>
 
 TEST(Framework, CStringFormatsJoinsAndCuts)
 {
@@ -147,4 +150,28 @@ TEST(Framework, MessageMapsChainToTheBaseClass)
     EXPECT_EQ(7, result) << "a handler's result comes back";
     CBaseTarget base;
     EXPECT_FALSE(base.OnCmdMsg(WM_COMMAND, MAKEWPARAM(102, EN_KILLFOCUS), 0, &result)) << "a base knows no derived entry";
+}
+
+TEST(Framework, CStdioFileReadsLinesWithoutTheirEnds)
+{
+    TestFolder folder("stdio");
+    const std::pair<std::string, std::vector<std::string>> files[] = {
+        { "", {} },
+        { "abc", { "abc" } },
+        { "a\r\n\nb\n", { "a", "", "b" } },
+        { std::string(1500, 'x') + "\n表ソ", { std::string(1500, 'x'), "表ソ" } },
+    };
+    for (const auto& file : files) {
+        WriteFile(folder / "f.txt", file.first);
+        CStdioFile reader;
+        ASSERT_TRUE(reader.Open((folder / "f.txt").c_str(), CStdioFile::modeRead | CStdioFile::typeText));
+        std::vector<std::string> lines;
+        CString line;
+        while (reader.ReadString(line))
+            lines.push_back((const char*)line);
+        EXPECT_EQ(file.second, lines) << testing::PrintToString(file.first.substr(0, 10));
+        reader.Close();
+    }
+    CStdioFile missing;
+    EXPECT_FALSE(missing.Open((folder / "none.txt").c_str(), CStdioFile::modeRead | CStdioFile::typeText));
 }

@@ -1,0 +1,72 @@
+// The install engine in-process, against Wine's real registry, files and
+// shell links: what cannot be installed is reported, never guessed at.
+#include "../../app/SetupApp.h"
+#include "../../framework/ProgressCtrl.h"
+#include "../../install/ShortcutWriter.h"
+#include "../../wizard/MainPage.h"
+#include "../support/InstalledState.h"
+#include "../support/TestFolder.h"
+#include <gtest/gtest.h>
+
+TEST(InstallEngine, ShortcutsRoundTripAndNeverSaveACutPath)
+{
+    TestFolder folder("links");
+    const std::string link = folder / "Group ソ\\Sub\\設定.lnk";
+    // COM already on: the writer works and leaves it on.
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
+    EXPECT_TRUE(CreateShortcut(link.c_str(), (SystemFolder() + "\\control.exe").c_str(), "Varnolt の設定を行います",
+                               "VarnX.cpl"));
+    EXPECT_EQ(S_FALSE, CoInitialize(NULL)) << "the thread's COM is as it was";
+    CoUninitialize();
+    CoUninitialize();
+
+    LinkProperties properties;
+    ASSERT_TRUE(LoadLink(link, properties)) << "the missing folders were made";
+    EXPECT_STRCASEEQ((SystemFolder() + "\\control.exe").c_str(), properties.target.c_str());
+    EXPECT_EQ("VarnX.cpl", properties.arguments);
+    EXPECT_EQ("Varnolt の設定を行います", properties.description);
+    EXPECT_EQ("", properties.workingDirectory);
+    EXPECT_EQ(SW_SHOWNORMAL, properties.showCommand);
+
+    const std::string tooLong = folder / (std::string(260 - folder.Path().size(), 'x') + ".lnk");
+    EXPECT_FALSE(CreateShortcut(tooLong.c_str(), "C:\\a.exe", "", ""));
+    const std::string truncated = tooLong.substr(0, MAX_PATH - 1);
+    EXPECT_FALSE(FileExists(truncated)) << "no link under a cut name";
+    EXPECT_FALSE(CreateShortcut("Q:\\VarnoltMissing\\x.lnk", "C:\\a.exe", "", "")) << "a folder that cannot be made";
+}
+
+TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
+{
+    TestFolder folder("engine");
+    CSetupApp& app = *static_cast<CSetupApp*>(AfxGetApp());
+    CMainPage sheet("インストーラ", NULL, 0);
+    sheet.m_strInstallPath = (folder / "VarnX").c_str();
+    // Neither the system folder nor the Programs folder could be located.
+    sheet.m_strSystemFolder.Empty();
+    sheet.m_strProgramsFolder.Empty();
+    CProgressCtrl bar;
+    bar.Attach(CreateWindowExA(0, PROGRESS_CLASSA, NULL, WS_POPUP, 0, 0, 160, 16, NULL, NULL, NULL, NULL));
+    bar.SetRange(0, 16);
+    bar.SetStep(1);
+
+    CString report;
+    app.InstallFiles(sheet, bar, report);
+    app.InstallRegistry(sheet, bar, report);
+    app.InstallShortcuts(sheet, bar, report);
+    EXPECT_EQ(16, (int)bar.SendMessage(PBM_GETPOS)) << "one step per row";
+
+    // The sources are not beside this program, so every copy fails too.
+    const std::string install = folder / "VarnX\\";
+    EXPECT_EQ("ファイルコピー：" + install + "VarnX.dll\nファイルコピー：" + install + "VarnX.exe\nファイルコピー：" +
+                  install + "Setup.exe\nファイルコピー：" + install +
+                  "Readme.txt\nファイルコピー：VarnX.cpl\nファイルコピー：VarnX.dll\n"
+                  "ショートカット作成：Varnolt.lnk\nショートカット作成：Varnolt の設定.lnk\n"
+                  "ショートカット作成：Varnolt の削除.lnk\nショートカット作成：Readme.lnk\n",
+              std::string(report));
+    EXPECT_EQ("\"" + install + "Setup.exe\" /uninstall" + '\0',
+              StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString"));
+    EXPECT_EQ(install + "VarnX.exe" + '\0', StringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path"));
+    EXPECT_FALSE(FileExists("\\VarnX.cpl")) << "nothing lands in the root of the current drive";
+    DestroyWindow(bar.m_hWnd);
+    RemoveCatalogueItems();
+}
