@@ -43,6 +43,14 @@ CString GetCommonProgramsFolder()
     return ::SHGetSpecialFolderPathA(NULL, buffer, CSIDL_COMMON_PROGRAMS, TRUE) ? CString(buffer) : CString();
 }
 
+CString JoinPath(const CString& folder, const char* name)
+{
+    CString path = name;
+    if (!folder.IsEmpty())
+        path.Format("%s\\%s", (const char*)folder, name);
+    return path;
+}
+
 CString GetParentFolder(const CString& path)
 {
     int last = path.ReverseFind('\\');

@@ -11,6 +11,9 @@ CString GetSystemFolder();
 // The all-users Start-menu Programs folder, made if missing; empty when the
 // shell cannot name it.
 CString GetCommonProgramsFolder();
+// folder\name, or the bare name when the folder could not be located: a
+// path is never built from the root of the current drive.
+CString JoinPath(const CString& folder, const char* name);
 // The text before the last backslash; empty when there is none.
 CString GetParentFolder(const CString& path);
 // Anything, file or folder, at the path.

@@ -9,20 +9,6 @@
 #include "ShortcutWriter.h"
 #include <new>
 
-namespace {
-
-// folder\name, or the bare name when the folder could not be located: a
-// path is never built from the root of the current drive.
-CString JoinPath(const CString& folder, const char* name)
-{
-    CString path = name;
-    if (!folder.IsEmpty())
-        path.Format("%s\\%s", (const char*)folder, name);
-    return path;
-}
-
-}
-
 void CSetupApp::InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
 {
     CString systemFolder = sheet.m_strSystemFolder;

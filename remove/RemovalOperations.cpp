@@ -101,9 +101,7 @@ void CSetupApp::RemoveFiles(CProgressPanel& panel, CString& failureReport)
 
         // A folder the system could not name is never guessed at: the file
         // is reported by its bare name and left alone.
-        CString path = row.pszTargetName;
-        if (!pFolder->IsEmpty())
-            path.Format("%s\\%s", (const char*)*pFolder, row.pszTargetName);
+        CString path = JoinPath(*pFolder, row.pszTargetName);
         if (pFolder->IsEmpty() || !DeleteInstalledFile(path))
             AppendFailure(failureReport, "ファイル削除：", path);
         ::Sleep(ITEM_PAUSE_MS);
