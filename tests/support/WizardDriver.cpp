@@ -63,9 +63,14 @@ HWND WizardDriver::Page(int index) const
     return reinterpret_cast<HWND>(SendMessageA(m_sheet, PSM_INDEXTOHWND, index, 0));
 }
 
+HWND WizardDriver::CurrentPageWindow() const
+{
+    return reinterpret_cast<HWND>(SendMessageA(m_sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
 int WizardDriver::CurrentPage() const
 {
-    HWND page = reinterpret_cast<HWND>(SendMessageA(m_sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    HWND page = CurrentPageWindow();
     return page ? (int)SendMessageA(m_sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0) : -1;
 }
 
@@ -77,26 +82,26 @@ bool WizardDriver::ButtonEnabled(int id) const
 
 void WizardDriver::ClickSheetButton(int id) { ::PressButton(m_sheet, id); }
 
-void WizardDriver::ClickControl(int id) { ::PressButton(Page(CurrentPage()), id); }
+void WizardDriver::ClickControl(int id) { ::PressButton(CurrentPageWindow(), id); }
 
 void WizardDriver::PressButton(int psbtn) { PostMessageA(m_sheet, PSM_PRESSBUTTON, psbtn, 0); }
 
-std::string WizardDriver::ControlText(int id) const { return ::ControlText(Page(CurrentPage()), id); }
+std::string WizardDriver::ControlText(int id) const { return ::ControlText(CurrentPageWindow(), id); }
 
 void WizardDriver::SetControlText(int id, const std::string& text)
 {
-    SendMessageA(GetDlgItem(Page(CurrentPage()), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(GetDlgItem(CurrentPageWindow(), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 bool WizardDriver::Checked(int id) const
 {
-    return SendMessageA(GetDlgItem(Page(CurrentPage()), id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageA(GetDlgItem(CurrentPageWindow(), id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void WizardDriver::Focus(int id)
 {
     // SetFocus reaches another thread's window only with its input attached.
-    HWND control = GetDlgItem(Page(CurrentPage()), id);
+    HWND control = GetDlgItem(CurrentPageWindow(), id);
     DWORD theirs = GetWindowThreadProcessId(control, NULL);
     AttachThreadInput(GetCurrentThreadId(), theirs, TRUE);
     SetFocus(control);

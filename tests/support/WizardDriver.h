@@ -23,7 +23,8 @@ public:
     // The window of page `index`, once it was shown.
     HWND Page(int index) const;
     int CurrentPage() const;
-    // Waits for the sheet's posted button states to settle.
+    HWND CurrentPageWindow() const;
+    // Shown and enabled: the wizard hides the buttons it does not offer.
     bool ButtonEnabled(int id) const;
     // A button of the sheet or a control of the current page, clicked.
     void ClickSheetButton(int id);
