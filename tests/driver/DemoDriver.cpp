@@ -1,7 +1,8 @@
-// The demo's driver: "walk MEDIA" runs MEDIA\Setup.exe, walks the four
-// wizard pages with the defaults, finishes with the product started, closes
-// it, then runs the uninstall entry's command and answers it, photographing
-// every window on the way.
+// The demo's driver: "walk MEDIA [NAME]" runs MEDIA\Setup.exe, walks the
+// four wizard pages with the defaults, finishes with the product started,
+// closes it, then runs the uninstall entry's command and answers it,
+// photographing every window on the way (as NAME-*, "demo" by default).
+// Exits non-zero when a window it waits for does not come.
 #include "../../res/resource.h"
 #include "../support/InstalledState.h"
 #include "../support/WindowDriver.h"
@@ -12,6 +13,9 @@
 namespace {
 
 const char BOX_CLASS[] = "#32770";
+std::string g_shotName = "demo";
+
+std::string Shot(const char* what) { return g_shotName + "-" + what; }
 
 bool Expect(bool happened, const char* what)
 {
@@ -35,25 +39,25 @@ int WalkWizard(const std::string& media)
         return 1;
     wizard.ClickControl(IDC_AGREE);
     Sleep(300);
-    SaveScreenshot(wizard.Sheet(), "demo-1-agreement");
+    SaveScreenshot(wizard.Sheet(), Shot("1-agreement"));
     wizard.ClickSheetButton(WIZARD_NEXT);
     if (!Expect(wizard.WaitForPage(1), "page 2"))
         return 1;
-    SaveScreenshot(wizard.Sheet(), "demo-2-destination");
+    SaveScreenshot(wizard.Sheet(), Shot("2-destination"));
     printf("demo: installing into %s\n", wizard.ControlText(IDC_DESTINATION).c_str());
     wizard.ClickSheetButton(WIZARD_NEXT);
     if (!Expect(wizard.WaitForPage(2), "page 3"))
         return 1;
     Sleep(600);
-    SaveScreenshot(wizard.Sheet(), "demo-3-progress");
+    SaveScreenshot(wizard.Sheet(), Shot("3-progress"));
     if (!Expect(wizard.WaitForPage(3), "page 4"))
         return 1;
-    SaveScreenshot(wizard.Sheet(), "demo-4-finish");
+    SaveScreenshot(wizard.Sheet(), Shot("4-finish"));
     wizard.ClickSheetButton(WIZARD_FINISH);
     HWND product = ExpectWindow(WaitForWindow(NULL, "Varnolt", NULL, 15000), "the product's start");
     if (!product || !process.WaitForExit())
         return 1;
-    SaveScreenshot(product, "demo-5-product");
+    SaveScreenshot(product, Shot("5-product"));
     PostMessageA(product, WM_CLOSE, 0, 0);
     WaitForWindowGone(product);
     return 0;
@@ -67,7 +71,7 @@ int WalkRemoval()
     HWND confirm = ExpectWindow(WaitForWindow(BOX_CLASS, "確認", process.Handle()), "the confirmation");
     if (!confirm)
         return 1;
-    SaveScreenshot(confirm, "demo-6-confirm");
+    SaveScreenshot(confirm, Shot("6-confirm"));
     PressButton(confirm, IDYES);
     WaitForWindowGone(confirm);
 
@@ -75,12 +79,12 @@ int WalkRemoval()
     if (!panel)
         return 1;
     Sleep(500);
-    SaveScreenshot(panel, "demo-7-removing");
+    SaveScreenshot(panel, Shot("7-removing"));
 
     HWND done = ExpectWindow(WaitForWindow(BOX_CLASS, "確認", process.Handle()), "the final box");
     if (!done)
         return 1;
-    SaveScreenshot(done, "demo-8-removed");
+    SaveScreenshot(done, Shot("8-removed"));
     printf("demo: %s\n", MessageBoxText(done).c_str());
     PressButton(done, IDOK);
     return process.WaitForExit() ? 0 : 1;
@@ -90,11 +94,13 @@ int WalkRemoval()
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && strcmp(argv[1], "walk") == 0) {
+    if ((argc == 3 || argc == 4) && strcmp(argv[1], "walk") == 0) {
+        if (argc == 4)
+            g_shotName = argv[3];
         RemoveCatalogueItems();
         int failed = WalkWizard(argv[2]);
         return failed ? failed : WalkRemoval();
     }
-    fprintf(stderr, "usage: demo_driver walk MEDIA_FOLDER\n");
+    fprintf(stderr, "usage: demo_driver walk MEDIA_FOLDER [SCREENSHOT_NAME]\n");
     return 2;
 }
