@@ -1,10 +1,34 @@
 #include "FileHelpers.h"
 #include <shlobj.h>
+#include <string.h>
 
 namespace {
 
 // Longest path the system hands out (the \\?\ form included).
 const DWORD MAX_MODULE_PATH = 32768;
+
+// The length of a full path's root, its backslash included ("C:\",
+// "\\server\share\"); 0 for a path that is not a full one.
+int FullPathRootLength(const char* text)
+{
+    BOOL driveLetter = (*text >= 'A' && *text <= 'Z') || (*text >= 'a' && *text <= 'z');
+    if (driveLetter && text[1] == ':' && text[2] == '\\')
+        return 3;
+    if (text[0] != '\\' || text[1] != '\\')
+        return 0;
+    // Two names, the server's and the share's, neither of them empty.
+    int i = 2;
+    for (int name = 0; name < 2; ++name) {
+        int start = i;
+        while (text[i] && text[i] != '\\')
+            i = (int)(NextCharacter(text + i) - text);
+        if (i == start || (name == 0 && !text[i]))
+            return 0;
+        if (name == 0)
+            ++i;
+    }
+    return text[i] ? i + 1 : i;
+}
 
 // A trailing backslash would name the same folder a second time.
 CString WithoutTrailingSeparators(CString path)
@@ -49,6 +73,28 @@ CString JoinPath(const CString& folder, const char* name)
     if (!folder.IsEmpty())
         path.Format("%s\\%s", (const char*)folder, name);
     return path;
+}
+
+BOOL IsUsableFolder(const CString& path, int nameLength)
+{
+    // The folder, a backslash, the name and the terminator.
+    if (path.GetLength() + 1 + nameLength + 1 > MAX_PATH)
+        return FALSE;
+    const char* text = path;
+    int rootLength = FullPathRootLength(text);
+    if (rootLength == 0)
+        return FALSE;
+    // Past the drive's colon, character by character: a trail byte is
+    // never taken for one of the forbidden characters.
+    for (const char* character = text + 2; *character; character = NextCharacter(character))
+        if (NextCharacter(character) == character + 1 &&
+            ((unsigned char)*character < 0x20 || strchr("<>\"|?*:", *character)))
+            return FALSE;
+    CString root = path.Left(rootLength);
+    if (text[rootLength - 1] != '\\')
+        root += "\\";
+    DWORD attributes = ::GetFileAttributesA(root);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 CString GetParentFolder(const CString& path)

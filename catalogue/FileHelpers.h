@@ -14,6 +14,11 @@ CString GetCommonProgramsFolder();
 // folder\name, or the bare name when the folder could not be located: a
 // path is never built from the root of the current drive.
 CString JoinPath(const CString& folder, const char* name);
+// Whether files with names of up to nameLength characters can be placed in
+// the folder and found again: a full path (drive letter, colon, backslash,
+// or \\server\share) whose root exists, without characters Windows forbids
+// in names, and short enough for MAX_PATH.
+BOOL IsUsableFolder(const CString& path, int nameLength);
 // The text before the last backslash; empty when there is none.
 CString GetParentFolder(const CString& path);
 // Anything, file or folder, at the path.

@@ -10,6 +10,11 @@ namespace {
 char g_emptyText[1] = "";
 }
 
+const char* NextCharacter(const char* text)
+{
+    return text + (_ismbblead((unsigned char)*text) && text[1] ? 2 : 1);
+}
+
 CString::CString() : m_pData(g_emptyText), m_nLength(0), m_nCapacity(0) {}
 
 CString::CString(const CString& other) : CString() { Assign(other.m_pData, other.m_nLength); }
@@ -112,7 +117,7 @@ int CString::Replace(const char* oldText, const char* newText)
     const char* rest = m_pData;
     // Matches start on character boundaries only: the trail byte 0x5C of a
     // double-byte character is no backslash. (Wine's _mbsstr is a plain
-    // strstr, so the walk is ours, character by character.)
+    // strstr, so the walk is ours.)
     for (const char* hit = rest; *hit;) {
         if (strncmp(hit, oldText, oldLength) == 0) {
             CString before;
@@ -123,7 +128,7 @@ int CString::Replace(const char* oldText, const char* newText)
             hit += oldLength;
             rest = hit;
         } else {
-            hit += _ismbblead((unsigned char)*hit) && hit[1] ? 2 : 1;
+            hit = NextCharacter(hit);
         }
     }
     if (count) {

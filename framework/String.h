@@ -3,6 +3,11 @@
 #pragma once
 #include <windows.h>
 
+// The character after the one at text, in the ANSI code page: two bytes
+// for a double-byte character, one for any other (a lead byte before the
+// terminator included).
+const char* NextCharacter(const char* text);
+
 class CString
 {
 public:

@@ -1,14 +1,29 @@
 #include "Page2.h"
 #include "../catalogue/FileHelpers.h"
+#include "../catalogue/ItemCatalogue.h"
 #include "../framework/DataExchange.h"
 #include "../res/resource.h"
 #include "MainPage.h"
 #include <shlobj.h>
+#include <string.h>
 
 IMPLEMENT_DYNCREATE(CPage2, CPropertyPage)
 
 namespace {
+
 const char PRODUCT_FOLDER[] = "\\VarnX";
+
+// The longest name the install puts into the install folder.
+int LongestInstalledName()
+{
+    int longest = 0;
+    for (const FileEntry& row : FileTable)
+        if (row.nKind == FILE_TO_INSTALL_DIR || row.nKind == FILE_SETUP_SELF)
+            if ((int)strlen(row.pszTargetName) > longest)
+                longest = (int)strlen(row.pszTargetName);
+    return longest;
+}
+
 }
 
 CPage2::CPage2() : CPropertyPage(IDD_DESTINATION_PAGE, 0), m_pSheet(NULL), m_strInstallPath("")
@@ -71,6 +86,12 @@ LRESULT CPage2::OnWizardNext()
     pSheet->m_strInstallPath = m_strInstallPath;
     if (m_strInstallPath.IsEmpty())
         return -1;
+    // A folder the install could not fill, or its uninstall entry and links
+    // not find again, is refused before anything is written.
+    if (!IsUsableFolder(m_strInstallPath, LongestInstalledName())) {
+        RefuseDestination();
+        return -1;
+    }
     pSheet->m_bCreateShortcuts = !GetDlgItem(IDC_CREATE_SHORTCUTS) || IsDlgButtonChecked(IDC_CREATE_SHORTCUTS);
     return CPropertyPage::OnWizardNext();
 }
@@ -111,6 +132,18 @@ void CPage2::OnKillFocusPath()
         m_strInstallPath = DefaultInstallPath();
     CollapseBackslashes();
     UpdateData(FALSE);
+}
+
+void CPage2::RefuseDestination()
+{
+    ::MessageBoxA(NULL,
+                  "インストール先のフォルダが正しくありません。\n\n"
+                  "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
+                  "ERROR", MB_ICONWARNING);
+    // The dialog manager gives an edit box the focus with its text selected.
+    HWND hDestination = GetDlgItem(IDC_DESTINATION);
+    if (hDestination)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hDestination), TRUE);
 }
 
 CString CPage2::DefaultInstallPath() const

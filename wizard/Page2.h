@@ -27,6 +27,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void RefuseDestination();
     CString DefaultInstallPath() const;
     void CollapseBackslashes();
 };

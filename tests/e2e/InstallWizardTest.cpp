@@ -70,17 +70,6 @@ protected:
         return process;
     }
 
-    // Agrees on page 1, then types the destination on page 2.
-    void AgreeAndSetDestination(WizardDriver& wizard, const std::string& destination)
-    {
-        ASSERT_TRUE(wizard.WaitForPage(0));
-        wizard.ClickControl(IDC_AGREE);
-        Sleep(200);
-        wizard.ClickSheetButton(WIZARD_NEXT);
-        ASSERT_TRUE(wizard.WaitForPage(1));
-        wizard.SetControlText(IDC_DESTINATION, destination);
-    }
-
     // Every file where the catalogue puts it, byte for byte its media
     // source and writable; the three values with the folder filled in.
     void ExpectInstalledFiles(const std::string& installFolder)
@@ -287,10 +276,12 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     RemoveTree(installParent);
 }
 
-TEST_F(InstallWizard, ReadOnlyMediaWithAFileMissingInstallOverAnEarlierInstallWithoutLinks)
+TEST_F(InstallWizard, DestinationsThatCannotWorkAreRefusedThenReadOnlyMediaInstallOverAnEarlierInstall)
 {
     TestFolder destination("destination");
     const std::string installFolder = destination / "VarnX";
+    // Typed with a trailing backslash, which the page keeps.
+    const std::string typedFolder = installFolder + "\\";
     // An earlier install: other contents, some of them read-only, no links.
     MakeInstalledState(installFolder);
     RemoveTree(CommonProgramsFolder() + "\\Varnolt");
@@ -305,7 +296,50 @@ TEST_F(InstallWizard, ReadOnlyMediaWithAFileMissingInstallOverAnEarlierInstallWi
 
     std::unique_ptr<ChildProcess> setup = StartSetup();
     WizardDriver wizard(setup->Handle());
-    AgreeAndSetDestination(wizard, installFolder);
+    ASSERT_TRUE(wizard.WaitForPage(0));
+    wizard.ClickControl(IDC_AGREE);
+    Sleep(200);
+    wizard.ClickSheetButton(WIZARD_NEXT);
+    ASSERT_TRUE(wizard.WaitForPage(1));
+
+    // Each refusal: one box, page 2 kept, the box's text selected with the
+    // focus, nothing made anywhere.
+    char missingDrive[] = "?:\\VarnX";
+    for (char letter = 'Z'; letter >= 'D'; --letter)
+        if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
+            missingDrive[0] = letter;
+    const std::string refused[] = { "VarnoltRelative\\VarnX", destination / "Var|nolt", missingDrive,
+                                    destination / std::string(MAX_PATH - destination.Path().size(), 'x') };
+    HWND edit = GetDlgItem(wizard.CurrentPageWindow(), IDC_DESTINATION);
+    for (const std::string& bad : refused) {
+        wizard.SetControlText(IDC_DESTINATION, bad);
+        wizard.PressButton(PSBTN_NEXT);
+        HWND refusal = WaitForWindow(BOX_CLASS, "ERROR", setup->Handle(), 10000);
+        ASSERT_NE(nullptr, refusal) << bad;
+        EXPECT_EQ("インストール先のフォルダが正しくありません。\n\n"
+                  "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
+                  MessageBoxText(refusal));
+        if (bad == refused[0])
+            SaveScreenshot(refusal, "wizard-refused-destination");
+        PressButton(refusal, IDOK);
+        EXPECT_TRUE(WaitForWindowGone(refusal));
+        Sleep(500);
+        EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR")) << "shown once: " << bad;
+        EXPECT_EQ(1, wizard.CurrentPage()) << bad;
+        GUITHREADINFO focus = {};
+        focus.cbSize = sizeof focus;
+        GetGUIThreadInfo(GetWindowThreadProcessId(edit, NULL), &focus);
+        EXPECT_EQ(edit, focus.hwndFocus) << bad;
+        LRESULT selection = SendMessageA(edit, EM_GETSEL, 0, 0);
+        EXPECT_EQ(0, LOWORD(selection)) << bad;
+        EXPECT_EQ(wizard.ControlText(IDC_DESTINATION).size(), HIWORD(selection)) << bad;
+    }
+    EXPECT_FALSE(FolderExists("VarnoltRelative"));
+    EXPECT_FALSE(FolderExists(destination / "Var"));
+    EXPECT_EQ(std::string("an older path") + '\0', StringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path"))
+        << "nothing written before a destination is taken";
+
+    wizard.SetControlText(IDC_DESTINATION, typedFolder);
     wizard.ClickControl(IDC_CREATE_SHORTCUTS);
     Sleep(200);
     EXPECT_FALSE(wizard.Checked(IDC_CREATE_SHORTCUTS));
@@ -331,7 +365,7 @@ TEST_F(InstallWizard, ReadOnlyMediaWithAFileMissingInstallOverAnEarlierInstallWi
     EXPECT_TRUE(setup->WaitForExit());
     EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 3000)) << "nothing started";
 
-    ExpectInstalledFiles(installFolder);
+    ExpectInstalledFiles(typedFolder);
     EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
 
     // Nothing read-only is left in the way: only the missing applet fails.

@@ -114,3 +114,30 @@ TEST(FileHelpers, GetModuleFolderOfAProgram)
     std::string atRoot = "C:\\varnolt-probe-" + std::to_string(GetCurrentProcessId()) + ".exe";
     EXPECT_EQ("C:", ModuleFolderOf(atRoot, output)) << "a program at a drive root";
 }
+
+TEST(FileHelpers, IsUsableFolderTakesFullPathsOnRootsThatExist)
+{
+    TestFolder root("usable");
+    char missingDrive[] = "?:\\VarnX";
+    for (char letter = 'Z'; letter >= 'D'; --letter)
+        if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
+            missingDrive[0] = letter;
+    const int name = 10;
+    const std::string refused[] = {
+        "", "VarnX", "\\VarnX", "C:VarnX", "C:", "1:\\VarnX", missingDrive,
+        "C:\\Var|nolt", "C:\\Var<nolt", "C:\\Var>nolt", "C:\\Var\"nolt", "C:\\Var?nolt", "C:\\Var*nolt",
+        "C:\\Var:nolt", "C:\\Var\tnolt", "\\\\", "\\\\server", "\\\\server\\", "\\\\\\share\\x",
+        "\\\\?\\C:\\VarnX", "\\\\varnolt-no-such-host\\share\\VarnX",
+        "C:\\" + std::string(MAX_PATH - 3 - 1 - name, 'x'),
+    };
+    for (const std::string& path : refused)
+        EXPECT_FALSE(IsUsableFolder(path.c_str(), name)) << path;
+    const std::string taken[] = {
+        "C:\\Program Files\\VarnX", "c:\\Program Files\\VarnX\\", "C:\\", root / "新 ソ\\VarnX",
+        root / "ポ表\\VarnX",  // trail bytes 0x7C and 0x5C are no '|' and no separator
+        "C:\\" + std::string(MAX_PATH - 3 - 2 - name, 'x'),
+    };
+    for (const std::string& path : taken)
+        EXPECT_TRUE(IsUsableFolder(path.c_str(), name)) << path;
+    EXPECT_FALSE(FolderExists(root / "新 ソ")) << "the check creates nothing";
+}
