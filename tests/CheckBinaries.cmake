@@ -1,8 +1,11 @@
 cmake_policy(SET CMP0057 NEW)
 # Fails unless each binary (given as PATH=FORMAT) is a hardened PE of that
-# format that imports Windows' own DLLs only (no libstdc++, libgcc or
-# winpthread beside it).
-set(ALLOWED kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll comctl32.dll msvcrt.dll)
+# format that imports at start only DLLs the system takes from its own folder
+# whatever lies beside the program (known DLLs, and comctl32 through the
+# manifest): no libstdc++, libgcc or winpthread, and no shell32 or ole32,
+# whose own imports Wine looks for beside the program before our hardening
+# runs (they are delay-loaded).
+set(ALLOWED kernel32.dll user32.dll gdi32.dll advapi32.dll comctl32.dll msvcrt.dll)
 foreach(entry ${BINARIES})
     string(REGEX REPLACE "=.*" "" binary "${entry}")
     string(REGEX REPLACE ".*=" "" format "${entry}")
