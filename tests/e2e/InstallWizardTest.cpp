@@ -276,7 +276,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     RemoveTree(installParent);
 }
 
-TEST_F(InstallWizard, DestinationsThatCannotWorkAreRefusedThenReadOnlyMediaInstallOverAnEarlierInstall)
+TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWithAFileInUse)
 {
     TestFolder destination("destination");
     const std::string installFolder = destination / "VarnX";
@@ -288,6 +288,9 @@ TEST_F(InstallWizard, DestinationsThatCannotWorkAreRefusedThenReadOnlyMediaInsta
     WriteFile(installFolder + "\\VarnX.dll", "an older library");
     SetFileAttributesA((installFolder + "\\VarnX.dll").c_str(), FILE_ATTRIBUTE_READONLY);
     SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", "an older path");
+    // Another program holds the system folder's library loaded.
+    HMODULE held = LoadLibraryA((SystemFolder() + "\\VarnX.dll").c_str());
+    ASSERT_NE(nullptr, held);
     // Media as on a CD: read-only, and here without the applet.
     DeleteFileA((m_media + "\\VarnX.cp_").c_str());
     DeleteFileA((SystemFolder() + "\\VarnX.cpl").c_str());
@@ -348,7 +351,9 @@ TEST_F(InstallWizard, DestinationsThatCannotWorkAreRefusedThenReadOnlyMediaInsta
     // The failure is listed once, before the finish page.
     HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup->Handle());
     ASSERT_NE(nullptr, box);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + SystemFolder() + "\\VarnX.cpl\n", MessageBoxText(box));
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + SystemFolder() + "\\VarnX.cpl\nファイルコピー：" +
+                  SystemFolder() + "\\VarnX.dll\n",
+              MessageBoxText(box));
     EXPECT_EQ(2, wizard.CurrentPage());
     SaveScreenshot(box, "wizard-install-failure");
     PressButton(box, IDOK);
@@ -372,7 +377,11 @@ TEST_F(InstallWizard, DestinationsThatCannotWorkAreRefusedThenReadOnlyMediaInsta
     RemovalOutcome removed = RunRemoval("", StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str(),
                                         "wizard-readonly-removal");
     EXPECT_EQ("ERROR!", removed.caption);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\n", removed.text);
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\nファイル削除：" +
+                  SystemFolder() + "\\VarnX.dll\n",
+              removed.text)
+        << "the library still held";
+    FreeLibrary(held);
     for (const char* name : MEDIA_FILES)
         SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
