@@ -5,6 +5,7 @@
 # folder only, with everything it imports. The .def files carry the 32-bit
 # decorations; 64-bit names have none.
 function(add_delay_import_library target def_file)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def_file})
     file(READ ${def_file} definitions)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         string(REGEX REPLACE "@[0-9]+" "" definitions "${definitions}")
