@@ -132,6 +132,8 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     {
         ChildProcess unquoted("", installFolder + "\\VarnX.exe");
         ASSERT_TRUE(planted.WasStarted(10000)) << "C:\\Program.exe is not reached; the test could not see the fault";
+        // The record is deleted once the recorder has let go of it.
+        unquoted.WaitForExit();
         DeleteFileA(planted.Record().c_str());
     }
     WriteFile(m_media + "\\Readme.txt", "first line\r\nLF only\n\nlast line without a break");
