@@ -15,10 +15,6 @@ CSetupApp::CSetupApp() : CWinApp(NULL) {}
 
 CSetupApp::~CSetupApp() {}
 
-BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
-    ON_COMMAND(ID_HELP, CWinApp::OnHelp)
-END_MESSAGE_MAP()
-
 BOOL CSetupApp::InitInstance()
 {
     Enable3dControls();

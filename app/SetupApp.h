@@ -37,6 +37,4 @@ public:
     static void AppendFailure(CString& failureReport, const char* pszWhat, const char* pszItem);
     // The box that lists what an install or a removal could not do.
     static void ShowFailureReport(const CString& failureReport);
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -1,4 +1,5 @@
 #include "FileHelpers.h"
+#include "../res/resource.h"
 #include <shlobj.h>
 #include <string.h>
 
@@ -65,6 +66,13 @@ CString GetCommonProgramsFolder()
 {
     char buffer[MAX_PATH];
     return ::SHGetSpecialFolderPathA(NULL, buffer, CSIDL_COMMON_PROGRAMS, TRUE) ? CString(buffer) : CString();
+}
+
+CString GetProgramGroupFolder(const CString& programsFolder)
+{
+    CString groupName;
+    groupName.LoadString(IDS_PROGRAM_GROUP);
+    return programsFolder.IsEmpty() || groupName.IsEmpty() ? CString() : JoinPath(programsFolder, groupName);
 }
 
 CString JoinPath(const CString& folder, const char* name)

@@ -11,6 +11,9 @@ CString GetSystemFolder();
 // The all-users Start-menu Programs folder, made if missing; empty when the
 // shell cannot name it.
 CString GetCommonProgramsFolder();
+// The program group's folder in the Programs folder given; empty when that
+// folder or the group's name is unknown.
+CString GetProgramGroupFolder(const CString& programsFolder);
 // folder\name, or the bare name when the folder could not be located: a
 // path is never built from the root of the current drive.
 CString JoinPath(const CString& folder, const char* name);

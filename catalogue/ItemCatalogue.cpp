@@ -1,5 +1,18 @@
 #include "ItemCatalogue.h"
 
+const CString* GetTargetFolder(const FileEntry& row, const CString& installFolder, const CString& systemFolder)
+{
+    switch (row.nKind) {
+    case FILE_TO_INSTALL_DIR:
+    case FILE_SETUP_SELF:
+        return &installFolder;
+    case FILE_TO_SYSTEM_DIR:
+        return &systemFolder;
+    default:
+        return NULL;
+    }
+}
+
 const char INSTALL_PATH_PLACEHOLDER[] = "(%INSTALL_PATH%)";
 const char SYSTEM_PATH_PLACEHOLDER[] = "(%SYSTEM_PATH%)";
 

@@ -1,7 +1,7 @@
 // What Varnolt's setup puts on the machine and takes off it again: three
 // tables walked row by row, in order, by installation and removal alike.
 #pragma once
-#include <windows.h>
+#include "../framework/String.h"
 
 enum FileKind
 {
@@ -44,6 +44,10 @@ struct ShortcutEntry
 extern const FileEntry FileTable[6];
 extern const RegistryEntry RegistryTable[6];
 extern const ShortcutEntry ShortcutTable[4];
+
+// The folder, of the two given, that a row's file goes to; null for a row
+// of no known kind.
+const CString* GetTargetFolder(const FileEntry& row, const CString& installFolder, const CString& systemFolder);
 
 extern const char INSTALL_PATH_PLACEHOLDER[];
 extern const char SYSTEM_PATH_PLACEHOLDER[];

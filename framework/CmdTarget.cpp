@@ -40,6 +40,8 @@ BOOL CCmdTarget::OnCmdMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* p
         return FALSE;
 
     *pResult = 0;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wcast-function-type"
     switch (pEntry->nSig) {
     case AfxSig_vv:
         (this->*pEntry->pfn)();
@@ -56,5 +58,6 @@ BOOL CCmdTarget::OnCmdMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* p
     case AfxSig_end:
         return FALSE;
     }
+#pragma GCC diagnostic pop
     return TRUE;
 }

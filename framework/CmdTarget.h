@@ -43,6 +43,17 @@ public:
     virtual const AFX_MSGMAP* GetMessageMap() const;
 };
 
+// A map keeps every handler as one member-pointer type; the dispatcher casts
+// it back by the entry's recorded signature, so these casts are meant.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wcast-function-type"
+template <typename Handler>
+constexpr AFX_PMSG AfxHandler(Handler pfn)
+{
+    return reinterpret_cast<AFX_PMSG>(pfn);
+}
+#pragma GCC diagnostic pop
+
 #define DECLARE_MESSAGE_MAP() \
 protected: \
     static const AFX_MSGMAP* GetThisMessageMap(); \
@@ -64,7 +75,7 @@ protected: \
     }
 
 #define AFX_ENTRY(message, code, id, sig, type, memberFxn) \
-    { message, code, id, sig, reinterpret_cast<AFX_PMSG>(static_cast<type>(&ThisClass::memberFxn)) },
+    { message, code, id, sig, AfxHandler(static_cast<type>(&ThisClass::memberFxn)) },
 
 #define ON_COMMAND(id, memberFxn) \
     AFX_ENTRY(WM_COMMAND, 0, (UINT)(id), AfxSig_vv, void (CCmdTarget::*)(), memberFxn)

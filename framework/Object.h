@@ -24,9 +24,6 @@ public:
 
     virtual const CRuntimeClass* GetRuntimeClass() const;
     virtual ~CObject() {}
-    virtual void Serialize() {}
-    virtual void AssertValid() const {}
-    virtual void Dump() const {}
 
     BOOL IsKindOf(const CRuntimeClass* pClass) const;
 };

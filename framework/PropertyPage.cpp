@@ -7,8 +7,6 @@ CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : m_psp()
 {
     m_nIDTemplate = nIDTemplate;
     m_psp.dwSize = sizeof m_psp;
-    // Help is offered unless the page clears the flag, as in MFC.
-    m_psp.dwFlags = PSP_HASHELP;
     m_psp.hInstance = AfxGetResourceHandle();
     m_psp.pszTemplate = MAKEINTRESOURCEA(nIDTemplate);
     m_psp.pfnDlgProc = &CWnd::DialogProc;

@@ -14,8 +14,7 @@ CPropertySheet::CPropertySheet(const char* pszCaption, CWnd* pParentWnd, UINT iS
     : m_psh(), m_strCaption(pszCaption), m_pParentWnd(pParentWnd), m_ppPages(NULL), m_nPages(0)
 {
     m_psh.dwSize = sizeof m_psh;
-    // Help is offered unless the program clears the flag, as in MFC.
-    m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_HASHELP;
+    m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK;
     m_psh.hInstance = AfxGetResourceHandle();
     m_psh.pszCaption = m_strCaption;
     m_psh.nStartPage = iSelectPage;

@@ -1,6 +1,4 @@
 #include "WinApp.h"
-#include "String.h"
-#include "Wnd.h"
 #include <commctrl.h>
 
 namespace {
@@ -25,21 +23,6 @@ int CWinApp::ExitInstance() { return 0; }
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
-
-void CWinApp::OnHelp()
-{
-    CString helpFile;
-    char* buffer = helpFile.GetBuffer(MAX_PATH);
-    if (!buffer)
-        return;
-    DWORD length = ::GetModuleFileNameA(m_hInstance, buffer, MAX_PATH);
-    helpFile.ReleaseBuffer(length < MAX_PATH ? (int)length : 0);
-    int dot = helpFile.ReverseFind('.');
-    if (dot < 0)
-        return;
-    helpFile = helpFile.Left(dot) + ".HLP";
-    ::WinHelpA(m_pMainWnd ? m_pMainWnd->m_hWnd : NULL, helpFile, HELP_FINDER, 0);
-}
 
 CWinApp* AfxGetApp() { return g_pApp; }
 

@@ -5,9 +5,6 @@
 
 class CWnd;
 
-// The framework's help command.
-#define ID_HELP 0xE146
-
 class CWinApp : public CCmdTarget
 {
 public:
@@ -20,9 +17,6 @@ public:
     // Kept for the sources' sake: 3-D controls are the system's own look
     // since Windows 95, so there is nothing left to switch on.
     BOOL Enable3dControls() { return TRUE; }
-
-    // Opens the program's help file (its own name with .HLP) for the main window.
-    void OnHelp();
 
     const char* m_pszAppName;
     HINSTANCE m_hInstance;

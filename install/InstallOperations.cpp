@@ -17,12 +17,8 @@ void CSetupApp::InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString&
 
     for (const FileEntry& row : FileTable) {
         progress.StepIt();
-        const CString* pFolder;
-        if (row.nKind == FILE_TO_INSTALL_DIR || row.nKind == FILE_SETUP_SELF)
-            pFolder = &installFolder;
-        else if (row.nKind == FILE_TO_SYSTEM_DIR)
-            pFolder = &systemFolder;
-        else
+        const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
+        if (!pFolder)
             continue;
 
         CString target = JoinPath(*pFolder, row.pszTargetName);
@@ -63,7 +59,7 @@ void CSetupApp::InstallRegistry(CMainPage& sheet, CProgressCtrl& progress, CStri
 void CSetupApp::InstallShortcuts(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
 {
     CString systemFolder = sheet.m_strSystemFolder;
-    CString linksFolder = sheet.m_strProgramsFolder;
+    CString linksFolder = GetProgramGroupFolder(sheet.m_strProgramsFolder);
     CString installFolder = sheet.m_strInstallPath;
 
     for (const ShortcutEntry& row : ShortcutTable) {

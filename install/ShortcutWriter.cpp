@@ -34,10 +34,10 @@ BOOL CreateShortcut(CString linkPath, CString target, CString description, CStri
     CString folder = GetParentFolder(linkPath);
     IShellLinkA* pLink = NULL;
     if ((PathExists(folder) || CreateFolderTree(folder)) &&
-        SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+        SUCCEEDED(::CoCreateInstance(__uuidof(ShellLink), NULL, CLSCTX_INPROC_SERVER, __uuidof(IShellLinkA),
                                      reinterpret_cast<void**>(&pLink)))) {
         IPersistFile* pFile = NULL;
-        if (SUCCEEDED(pLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pFile)))) {
+        if (SUCCEEDED(pLink->QueryInterface(__uuidof(IPersistFile), reinterpret_cast<void**>(&pFile)))) {
             saved = SaveLink(pLink, pFile, linkPath, target, description, arguments);
             pFile->Release();
         }

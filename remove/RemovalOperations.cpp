@@ -63,21 +63,18 @@ void CSetupApp::DeleteKeyTree(HKEY hRootKey, CString path)
 
 void CSetupApp::RemoveShortcuts(CProgressPanel& panel, CString& failureReport)
 {
-    CString programs = GetCommonProgramsFolder();
-    CString groupName;
-    groupName.LoadString(IDS_PROGRAM_GROUP);
+    CString groupFolder = GetProgramGroupFolder(GetCommonProgramsFolder());
     // Without the Programs folder, or without the group's name, the links
     // cannot be told from anyone else's: each is reported as not removed,
     // under its group-relative name.
-    BOOL located = !programs.IsEmpty() && !groupName.IsEmpty();
-    CString groupFolder = groupName + "\\";
-    if (located)
-        groupFolder.Format("%s\\%s\\", (const char*)programs, (const char*)groupName);
+    BOOL located = !groupFolder.IsEmpty();
+    CString groupName;
+    groupName.LoadString(IDS_PROGRAM_GROUP);
 
     for (const ShortcutEntry& row : ShortcutTable) {
         panel.StepIt();
         CString linkPath;
-        linkPath.Format("%s%s", (const char*)groupFolder, row.pszLinkName);
+        linkPath.Format("%s\\%s", (const char*)(located ? groupFolder : groupName), row.pszLinkName);
         if (!located || (PathExists(linkPath) && !DeleteInstalledFile(linkPath)))
             AppendFailure(failureReport, "ショートカット削除：", linkPath);
         ::Sleep(ITEM_PAUSE_MS);
@@ -91,12 +88,9 @@ void CSetupApp::RemoveFiles(CProgressPanel& panel, CString& failureReport)
 
     for (const FileEntry& row : FileTable) {
         panel.StepIt();
-        const CString* pFolder;
-        if (row.nKind == FILE_TO_INSTALL_DIR)
-            pFolder = &programFolder;
-        else if (row.nKind == FILE_TO_SYSTEM_DIR)
-            pFolder = &systemFolder;
-        else
+        // Setup.exe stays: it runs the removals.
+        const CString* pFolder = GetTargetFolder(row, programFolder, systemFolder);
+        if (!pFolder || row.nKind == FILE_SETUP_SELF)
             continue;
 
         // A folder the system could not name is never guessed at: the file

@@ -4,7 +4,12 @@ cmake_policy(SET CMP0057 NEW)
 # whatever lies beside the program (known DLLs, and comctl32 through the
 # manifest): no libstdc++, libgcc or winpthread, and no shell32 or ole32,
 # whose own imports Wine looks for beside the program before our hardening
-# runs (they are delay-loaded).
+# runs (they are delay-loaded). Each stays within 56 KB, and neither it nor
+# its link map (Setup.map beside it) holds a trace of the C++ runtime's
+# exception machinery, which would bring back a hundred kilobytes.
+set(SIZE_LIMIT 57344)
+# Archive members pulled into the program, and the runtime's own symbols.
+set(EXCEPTION_RUNTIME "(libgcc_eh|libwinpthread|libpthread)\\.a\\(|libstdc\\+\\+\\.a\\((eh_|vterminate|cp-demangle|new_op)|__gxx_personality|_Unwind_|__cxa_|__emutls")
 set(ALLOWED kernel32.dll user32.dll gdi32.dll advapi32.dll comctl32.dll msvcrt.dll)
 foreach(entry ${BINARIES})
     string(REGEX REPLACE "=.*" "" binary "${entry}")
@@ -32,5 +37,17 @@ foreach(entry ${BINARIES})
         message(FATAL_ERROR "${binary} lacks ASLR or DEP")
     endif()
     file(SIZE ${binary} size)
+    if(size GREATER SIZE_LIMIT)
+        message(FATAL_ERROR "${binary} is ${size} bytes, over ${SIZE_LIMIT}")
+    endif()
+    get_filename_component(folder ${binary} DIRECTORY)
+    file(READ ${folder}/Setup.map map)
+    if(map MATCHES "(${EXCEPTION_RUNTIME})[^\n]*")
+        message(FATAL_ERROR "${folder}/Setup.map links the exception runtime: ${CMAKE_MATCH_0}")
+    endif()
+    file(STRINGS ${binary} runtimeTexts REGEX "terminate called|__gnu_cxx")
+    if(runtimeTexts)
+        message(FATAL_ERROR "${binary} holds the exception runtime's texts: ${runtimeTexts}")
+    endif()
     message(STATUS "${binary}: ${format}, ${size} bytes, imports ${names}")
 endforeach()

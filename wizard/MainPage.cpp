@@ -13,7 +13,6 @@ CMainPage::CMainPage(const char* pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     AddPage(&m_page2);
     AddPage(&m_page3);
     AddPage(&m_page4);
-    m_psh.dwFlags &= ~PSH_HASHELP;
     m_psh.dwFlags |= PSH_WIZARD | PSH_USEHICON;
 }
 

@@ -17,7 +17,7 @@ public:
     // The install settings: written by page 2, read by pages 3 and 4 and by
     // the install operations. No trailing backslash in the defaults.
     CString m_strInstallPath;
-    CString m_strProgramsFolder;  // page 3 extends it to the program group
+    CString m_strProgramsFolder;  // the all-users Programs folder; the links go into its group
     CString m_strSystemFolder;
     int m_bCreateShortcuts;
 

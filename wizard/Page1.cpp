@@ -6,10 +6,7 @@
 
 IMPLEMENT_DYNCREATE(CPage1, CPropertyPage)
 
-CPage1::CPage1() : CPropertyPage(IDD_AGREEMENT_PAGE, 0), m_pSheet(NULL), m_strReadme("")
-{
-    m_psp.dwFlags &= ~PSP_HASHELP;
-}
+CPage1::CPage1() : CPropertyPage(IDD_AGREEMENT_PAGE, 0), m_pSheet(NULL), m_strReadme("") {}
 
 CPage1::~CPage1() {}
 

@@ -16,9 +16,10 @@ const char PRODUCT_FOLDER[] = "\\VarnX";
 // The longest name the install puts into the install folder.
 int LongestInstalledName()
 {
+    CString installFolder, systemFolder;
     int longest = 0;
     for (const FileEntry& row : FileTable)
-        if (row.nKind == FILE_TO_INSTALL_DIR || row.nKind == FILE_SETUP_SELF)
+        if (GetTargetFolder(row, installFolder, systemFolder) == &installFolder)
             if ((int)strlen(row.pszTargetName) > longest)
                 longest = (int)strlen(row.pszTargetName);
     return longest;
@@ -26,10 +27,7 @@ int LongestInstalledName()
 
 }
 
-CPage2::CPage2() : CPropertyPage(IDD_DESTINATION_PAGE, 0), m_pSheet(NULL), m_strInstallPath("")
-{
-    m_psp.dwFlags &= ~PSP_HASHELP;
-}
+CPage2::CPage2() : CPropertyPage(IDD_DESTINATION_PAGE, 0), m_pSheet(NULL), m_strInstallPath("") {}
 
 CPage2::~CPage2() {}
 

@@ -13,10 +13,7 @@ const UINT_PTR INSTALL_TIMER_ID = 1;
 const UINT INSTALL_DELAY_MS = 500;
 }
 
-CPage3::CPage3() : CPropertyPage(IDD_PROGRESS_PAGE, 0), m_pSheet(NULL)
-{
-    m_psp.dwFlags &= ~PSP_HASHELP;
-}
+CPage3::CPage3() : CPropertyPage(IDD_PROGRESS_PAGE, 0), m_pSheet(NULL) {}
 
 CPage3::~CPage3() {}
 
@@ -65,20 +62,11 @@ void CPage3::RunInstall()
     if (!pSheet->m_strInstallPath.IsEmpty())
         pApp->InstallFiles(*pSheet, m_ctlProgress, failureReport);
     pApp->InstallRegistry(*pSheet, m_ctlProgress, failureReport);
-    if (!pSheet->m_bCreateShortcuts) {
+    if (pSheet->m_bCreateShortcuts)
+        pApp->InstallShortcuts(*pSheet, m_ctlProgress, failureReport);
+    else
         for (int row = 0; row < (int)ARRAYSIZE(ShortcutTable); ++row)
             m_ctlProgress.StepIt();
-    } else {
-        // The links go into the program group; without the Programs folder
-        // or the group's name there is no folder for them at all.
-        CString groupName;
-        groupName.LoadString(IDS_PROGRAM_GROUP);
-        if (pSheet->m_strProgramsFolder.IsEmpty() || groupName.IsEmpty())
-            pSheet->m_strProgramsFolder.Empty();
-        else
-            pSheet->m_strProgramsFolder += "\\" + groupName;
-        pApp->InstallShortcuts(*pSheet, m_ctlProgress, failureReport);
-    }
 
     if (!failureReport.IsEmpty())
         CSetupApp::ShowFailureReport(failureReport);

@@ -4,10 +4,7 @@
 
 IMPLEMENT_DYNCREATE(CPage4, CPropertyPage)
 
-CPage4::CPage4() : CPropertyPage(IDD_FINISH_PAGE, 0)
-{
-    m_psp.dwFlags &= ~PSP_HASHELP;
-}
+CPage4::CPage4() : CPropertyPage(IDD_FINISH_PAGE, 0) {}
 
 CPage4::~CPage4() {}
 
