@@ -6,7 +6,9 @@ cmake_policy(SET CMP0057 NEW)
 # whose own imports Wine looks for beside the program before our hardening
 # runs (they are delay-loaded). Each stays within 56 KB, and neither it nor
 # its link map (Setup.map beside it) holds a trace of the C++ runtime's
-# exception machinery, which would bring back a hundred kilobytes.
+# exception machinery, which would bring back a hundred kilobytes. The
+# program has its own entry, which applies no pseudo-relocations: it needs
+# none.
 set(SIZE_LIMIT 57344)
 # Archive members pulled into the program, and the runtime's own symbols.
 set(EXCEPTION_RUNTIME "(libgcc_eh|libwinpthread|libpthread)\\.a\\(|libstdc\\+\\+\\.a\\((eh_|vterminate|cp-demangle|new_op)|__gxx_personality|_Unwind_|__cxa_|__emutls")
@@ -44,6 +46,12 @@ foreach(entry ${BINARIES})
     file(READ ${folder}/Setup.map map)
     if(map MATCHES "(${EXCEPTION_RUNTIME})[^\n]*")
         message(FATAL_ERROR "${folder}/Setup.map links the exception runtime: ${CMAKE_MATCH_0}")
+    endif()
+    string(REGEX MATCH "(0x[0-9a-f]+) +__RUNTIME_PSEUDO_RELOC_LIST_END__" listEnd "${map}")
+    set(listEnd ${CMAKE_MATCH_1})
+    string(REGEX MATCH "(0x[0-9a-f]+) +__RUNTIME_PSEUDO_RELOC_LIST__ " listStart "${map}")
+    if(NOT listEnd OR NOT CMAKE_MATCH_1 STREQUAL listEnd)
+        message(FATAL_ERROR "${binary} needs pseudo-relocations, which its entry does not apply")
     endif()
     file(STRINGS ${binary} runtimeTexts REGEX "terminate called|__gnu_cxx")
     if(runtimeTexts)
