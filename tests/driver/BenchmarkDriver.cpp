@@ -96,7 +96,7 @@ bool MeasureOnce(const std::string& media, const std::string& product, Figures& 
     Sleep(200);
     wizard.ClickSheetButton(WIZARD_NEXT);
     wizard.WaitForPage(1);
-    wizard.ClickSheetButton(WIZARD_NEXT);
+    wizard.AcceptDestination();
     if (!WaitVisible(BOX_CLASS, PAGE3_TITLE, setup.Handle()))
         return false;
     double page3 = Now();

@@ -45,8 +45,7 @@ int WalkWizard(const std::string& media)
         return 1;
     SaveScreenshot(wizard.Sheet(), Shot("2-destination"));
     printf("demo: installing into %s\n", wizard.ControlText(IDC_DESTINATION).c_str());
-    wizard.ClickSheetButton(WIZARD_NEXT);
-    if (!Expect(wizard.WaitForPage(2), "page 3"))
+    if (!Expect(wizard.AcceptDestination(), "page 3"))
         return 1;
     Sleep(600);
     SaveScreenshot(wizard.Sheet(), Shot("3-progress"));

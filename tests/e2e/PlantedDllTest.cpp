@@ -85,6 +85,10 @@ TEST(PlantedDlls, NoneIsLoadedByAWholeInstallAndRemovalWhereverSetupRuns)
         ASSERT_TRUE(wizard.WaitForPage(1));
         wizard.SetControlText(IDC_DESTINATION, installFolder);
         wizard.ClickSheetButton(WIZARD_NEXT);
+        // The folder holds the planted DLLs, so setup asks before taking it.
+        HWND question = WaitForWindow("#32770", "確認", setup.Handle());
+        ASSERT_NE(nullptr, question);
+        PressButton(question, IDYES);
         ASSERT_TRUE(wizard.WaitForPage(3));
         EXPECT_EQ(nullptr, FindWindowA("#32770", "ERROR!"));
         wizard.ClickSheetButton(WIZARD_FINISH);

@@ -43,6 +43,21 @@ HWND WaitForProcessDialog(HANDLE process, const char* childClass, DWORD timeoutM
 
 WizardDriver::WizardDriver(HANDLE process) : m_process(process), m_processId(GetProcessId(process)), m_sheet(NULL) {}
 
+bool WizardDriver::AcceptDestination(DWORD timeoutMs)
+{
+    ClickSheetButton(WIZARD_NEXT);
+    for (DWORD start = GetTickCount();; Sleep(20)) {
+        if (CurrentPage() == 2)
+            return true;
+        HWND question = FindWindowA("#32770", "確認");
+        DWORD owner = 0;
+        if (question && GetWindowThreadProcessId(question, &owner) && owner == m_processId)
+            ::PressButton(question, IDYES);
+        if (WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0 || GetTickCount() - start >= timeoutMs)
+            return false;
+    }
+}
+
 bool WizardDriver::WaitForPage(int index, DWORD timeoutMs)
 {
     for (DWORD start = GetTickCount();; Sleep(20)) {

@@ -36,7 +36,10 @@ public:
     bool Checked(int id) const;
     // Gives a control of the current page the keyboard focus.
     void Focus(int id);
-    // Answers the folder browser that 参照(&B) opens: selects path and OKs it.
+    // Next on page 2, until page 3 shows; asked about a folder that exists
+    // (left by an earlier walk), answers Yes.
+    bool AcceptDestination(DWORD timeoutMs = 30000);
+    // Answers the folder browser that 参照(&R) opens: selects path and OKs it.
     bool ChooseFolder(const std::string& path);
 
 private:
