@@ -26,7 +26,8 @@ public:
     // appends a line to failureReport for every item it could not remove.
     void RemoveRegistry(CProgressPanel& panel, CString& failureReport);
     void RemoveShortcuts(CProgressPanel& panel, CString& failureReport);
-    void RemoveFiles(CProgressPanel& panel, CString& failureReport);
+    // installFolder: where the product's own files are deleted.
+    void RemoveFiles(CProgressPanel& panel, CString& failureReport, const CString& installFolder);
     // Deletes every subkey below root\path, depth first; the key itself stays.
     void DeleteKeyTree(HKEY hRootKey, CString path);
 

@@ -1,4 +1,5 @@
 #include "FileHelpers.h"
+#include "ItemCatalogue.h"
 #include "../res/resource.h"
 #include <shlobj.h>
 #include <string.h>
@@ -31,7 +32,41 @@ int FullPathRootLength(const char* text)
     return text[i] ? i + 1 : i;
 }
 
-// A trailing backslash would name the same folder a second time.
+// Names Windows gives to devices, with or without an extension.
+const char* const DEVICE_NAMES[] = { "CON", "PRN", "AUX", "NUL", "COM1", "COM2", "COM3", "COM4", "COM5", "COM6",
+                                     "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6",
+                                     "LPT7", "LPT8", "LPT9" };
+
+// A name Windows would not keep as written: it strips a dot or a space at
+// its end, and a device name opens the device instead.
+BOOL IsAlteredName(const char* name, int length)
+{
+    if (length == 0 || name[length - 1] == '.' || name[length - 1] == ' ')
+        return TRUE;
+    int baseLength = 0;
+    while (baseLength < length && name[baseLength] != '.')
+        ++baseLength;
+    CString base;
+    base.Format("%.*s", baseLength, name);
+    for (const char* device : DEVICE_NAMES)
+        if (base.CompareNoCase(device) == 0)
+            return TRUE;
+    return FALSE;
+}
+
+// Folders that belong to Windows itself.
+BOOL IsWindowsFolder(const CString& path)
+{
+    char windows[MAX_PATH];
+    UINT length = ::GetSystemWindowsDirectoryA(windows, MAX_PATH);
+    if (length > 0 && length < MAX_PATH && path.CompareNoCase(WithoutTrailingSeparators(windows)) == 0)
+        return TRUE;
+    CString system = GetSystemFolder();
+    return !system.IsEmpty() && path.CompareNoCase(WithoutTrailingSeparators(system)) == 0;
+}
+
+}
+
 CString WithoutTrailingSeparators(CString path)
 {
     int last;
@@ -40,6 +75,31 @@ CString WithoutTrailingSeparators(CString path)
     return path;
 }
 
+CString CollapseSeparators(CString path)
+{
+    path.Replace("/", "\\");
+    BOOL network = path.Left(2).Compare("\\\\") == 0;
+    CString rest = network ? path.Mid(2) : path;
+    rest.Replace("\\\\", "\\");
+    return network ? CString("\\\\") + rest : rest;
+}
+
+CString GetRegisteredInstallFolder()
+{
+    HKEY hKey;
+    if (::RegOpenKeyExA(ProductPathEntry.hRootKey, ProductPathEntry.pszSubKey, 0, KEY_QUERY_VALUE, &hKey) !=
+        ERROR_SUCCESS)
+        return CString();
+    char program[MAX_PATH];
+    DWORD type = 0;
+    DWORD size = sizeof program;
+    LONG result = ::RegQueryValueExA(hKey, ProductPathEntry.pszName, NULL, &type, reinterpret_cast<BYTE*>(program),
+                                     &size);
+    ::RegCloseKey(hKey);
+    if (result != ERROR_SUCCESS || type != REG_SZ || size == 0 || program[size - 1] != 0)
+        return CString();
+    CString folder = GetParentFolder(program);
+    return FullPathRootLength(folder) > 0 ? folder : CString();
 }
 
 CString GetModuleFolder()
@@ -83,14 +143,15 @@ CString JoinPath(const CString& folder, const char* name)
     return path;
 }
 
-BOOL IsUsableFolder(const CString& path, int nameLength)
+BOOL IsUsableFolder(const CString& typedPath, int nameLength)
 {
+    CString path = WithoutTrailingSeparators(typedPath);
     // The folder, a backslash, the name and the terminator.
     if (path.GetLength() + 1 + nameLength + 1 > MAX_PATH)
         return FALSE;
     const char* text = path;
     int rootLength = FullPathRootLength(text);
-    if (rootLength == 0)
+    if (rootLength == 0 || !text[rootLength])
         return FALSE;
     // Past the drive's colon, character by character: a trail byte is
     // never taken for one of the forbidden characters.
@@ -98,11 +159,24 @@ BOOL IsUsableFolder(const CString& path, int nameLength)
         if (NextCharacter(character) == character + 1 &&
             ((unsigned char)*character < 0x20 || strchr("<>\"|?*:", *character)))
             return FALSE;
+    for (const char* name = text + rootLength; *name;) {
+        const char* end = name;
+        while (*end && *end != '\\')
+            end = NextCharacter(end);
+        if (IsAlteredName(name, (int)(end - name)))
+            return FALSE;
+        name = *end ? end + 1 : end;
+    }
+    if (IsWindowsFolder(path))
+        return FALSE;
     CString root = path.Left(rootLength);
     if (text[rootLength - 1] != '\\')
         root += "\\";
     DWORD attributes = ::GetFileAttributesA(root);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return FALSE;
+    attributes = ::GetFileAttributesA(path);
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 CString GetParentFolder(const CString& path)
@@ -139,4 +213,17 @@ BOOL CopyInstallFile(CString source, CString target)
            ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY);
 }
 
-BOOL DeleteInstalledFile(CString path) { return ::DeleteFileA(path); }
+BOOL DeleteInstalledFile(CString path)
+{
+    // A read-only file (copied from a CD, say) is ours to delete all the same.
+    DWORD attributes = ::GetFileAttributesA(path);
+    BOOL readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+                    !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (readOnly)
+        ::SetFileAttributesA(path, attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (::DeleteFileA(path))
+        return TRUE;
+    if (readOnly)
+        ::SetFileAttributesA(path, attributes);
+    return FALSE;
+}

@@ -17,11 +17,22 @@ CString GetProgramGroupFolder(const CString& programsFolder);
 // folder\name, or the bare name when the folder could not be located: a
 // path is never built from the root of the current drive.
 CString JoinPath(const CString& folder, const char* name);
-// Whether files with names of up to nameLength characters can be placed in
-// the folder and found again: a full path (drive letter, colon, backslash,
-// or \\server\share) whose root exists, without characters Windows forbids
-// in names, and short enough for MAX_PATH.
+// Whether the folder can take an install whose files have names of up to
+// nameLength characters, placed and found again: a full path (drive letter,
+// colon, backslash, or \\server\share) below a root that exists, not the
+// root itself, nor the Windows or system folder, nor a file; each name in it
+// one that Windows keeps as written (no forbidden character, no device name,
+// no dot or space at its end); short enough for MAX_PATH. A trailing
+// backslash names the same folder.
 BOOL IsUsableFolder(const CString& path, int nameLength);
+// The path as Windows reads it: each "/" a backslash, and pairs of
+// backslashes one, but for the two that begin a network path.
+CString CollapseSeparators(CString path);
+// The path without the backslashes at its end.
+CString WithoutTrailingSeparators(CString path);
+// The folder of the installed program that the registry names; empty when
+// it names none, or no full path.
+CString GetRegisteredInstallFolder();
 // The text before the last backslash; empty when there is none.
 CString GetParentFolder(const CString& path);
 // Anything, file or folder, at the path.
@@ -32,4 +43,5 @@ BOOL CreateFolderTree(CString path);
 // Copies source to target, overwriting it, after making the target's folder.
 // The copy is never read-only, whatever the source was (a CD, say).
 BOOL CopyInstallFile(CString source, CString target);
+// Deletes a file, read-only or not; a file that stays keeps its attributes.
 BOOL DeleteInstalledFile(CString path);

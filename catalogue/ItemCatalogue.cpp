@@ -40,6 +40,8 @@ const RegistryEntry RegistryTable[6] = {
     { REG_REMOVE, HKEY_LOCAL_MACHINE, "Software\\Quorlen", "VarnX", NULL },
 };
 
+const RegistryEntry& ProductPathEntry = RegistryTable[2];
+
 const ShortcutEntry ShortcutTable[4] = {
     { "Varnolt.lnk", "Varnolt 本体", "(%INSTALL_PATH%)\\VarnX.exe", "" },
     { "Varnolt の設定.lnk", "Varnolt の設定を行います", "(%SYSTEM_PATH%)\\control.exe", "VarnX.cpl" },

@@ -44,6 +44,9 @@ struct ShortcutEntry
 extern const FileEntry FileTable[6];
 extern const RegistryEntry RegistryTable[6];
 extern const ShortcutEntry ShortcutTable[4];
+// The row that records the installed program's path: its folder is the
+// install folder.
+extern const RegistryEntry& ProductPathEntry;
 
 // The folder, of the two given, that a row's file goes to; null for a row
 // of no known kind.

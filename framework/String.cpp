@@ -149,6 +149,11 @@ int CString::Compare(const char* text) const
     return _mbscmp(reinterpret_cast<const unsigned char*>(m_pData), reinterpret_cast<const unsigned char*>(text));
 }
 
+int CString::CompareNoCase(const char* text) const
+{
+    return _mbsicmp(reinterpret_cast<const unsigned char*>(m_pData), reinterpret_cast<const unsigned char*>(text));
+}
+
 CString CString::Left(int count) const
 {
     CString result;

@@ -33,6 +33,8 @@ public:
     int ReverseFind(char ch) const;
     // Byte-for-byte multibyte comparison (_mbscmp): 0 when equal.
     int Compare(const char* text) const;
+    // The same without regard to the case of letters (_mbsicmp).
+    int CompareNoCase(const char* text) const;
     CString Left(int count) const;
     CString Mid(int first) const;
     BOOL LoadString(UINT id);

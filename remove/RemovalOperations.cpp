@@ -79,17 +79,20 @@ void CSetupApp::RemoveShortcuts(CProgressPanel& panel, CString& failureReport)
             AppendFailure(failureReport, "ショートカット削除：", linkPath);
         ::Sleep(ITEM_PAUSE_MS);
     }
+    // The group goes with its last link; a folder the user put anything in
+    // is not empty, and stays.
+    if (located)
+        ::RemoveDirectoryA(groupFolder);
 }
 
-void CSetupApp::RemoveFiles(CProgressPanel& panel, CString& failureReport)
+void CSetupApp::RemoveFiles(CProgressPanel& panel, CString& failureReport, const CString& installFolder)
 {
-    CString programFolder = GetModuleFolder();
     CString systemFolder = GetSystemFolder();
 
     for (const FileEntry& row : FileTable) {
         panel.StepIt();
         // Setup.exe stays: it runs the removals.
-        const CString* pFolder = GetTargetFolder(row, programFolder, systemFolder);
+        const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
         if (!pFolder || row.nKind == FILE_SETUP_SELF)
             continue;
 

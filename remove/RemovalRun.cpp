@@ -1,6 +1,7 @@
 // The removal run of CSetupApp: confirmation, removal with the progress
 // panel showing, and the final report.
 #include "../app/SetupApp.h"
+#include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "ProgressPanel.h"
 
@@ -8,6 +9,14 @@ void CSetupApp::RunRemoval()
 {
     if (::MessageBoxA(NULL, "Varnolt を削除しますか？", "確認", MB_YESNO | MB_ICONINFORMATION) != IDYES)
         return;
+
+    // The install the registry names, wherever this copy was started from
+    // (a download folder, say); its own folder only when none is named, as
+    // when an earlier removal has deleted the keys already. Read before the
+    // registry rows delete it.
+    CString installFolder = GetRegisteredInstallFolder();
+    if (installFolder.IsEmpty())
+        installFolder = GetModuleFolder();
 
     CProgressPanel panel(0);
     CString failureReport;
@@ -21,7 +30,7 @@ void CSetupApp::RunRemoval()
 
     RemoveRegistry(panel, failureReport);
     RemoveShortcuts(panel, failureReport);
-    RemoveFiles(panel, failureReport);
+    RemoveFiles(panel, failureReport, installFolder);
 
     panel.DestroyWindow();
     if (failureReport.IsEmpty())

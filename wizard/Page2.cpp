@@ -53,6 +53,8 @@ BOOL CPage2::OnInitDialog()
     if (!m_strSystemFolder.IsEmpty())
         m_strProgramFilesFolder = m_strSystemFolder.Left(3) + "Program Files";
     m_strProgramsFolder = GetCommonProgramsFolder();
+    // An upgrade goes where the product already is.
+    m_strRegisteredFolder = GetRegisteredInstallFolder();
     m_strInstallPath = DefaultInstallPath();
 
     CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
@@ -81,13 +83,25 @@ LRESULT CPage2::OnWizardNext()
     if (!pSheet)
         return -1;
     UpdateData(TRUE);
-    pSheet->m_strInstallPath = m_strInstallPath;
+    m_strInstallPath = CollapseSeparators(m_strInstallPath);
+    UpdateData(FALSE);
+    // The folder is handed on as one name, never with a backslash at its end.
+    CString destination = WithoutTrailingSeparators(m_strInstallPath);
+    pSheet->m_strInstallPath = destination;
     if (m_strInstallPath.IsEmpty())
         return -1;
     // A folder the install could not fill, or its uninstall entry and links
     // not find again, is refused before anything is written.
-    if (!IsUsableFolder(m_strInstallPath, LongestInstalledName())) {
+    if (!IsUsableFolder(destination, LongestInstalledName())) {
         RefuseDestination();
+        return -1;
+    }
+    // Another program's folder is not taken over without a word.
+    if (PathExists(destination) && destination.CompareNoCase(m_strRegisteredFolder) != 0 &&
+        ::MessageBoxA(m_pSheet->m_hWnd,
+                      CString("次のフォルダは既に存在します。\n\n") + destination + "\n\nこのフォルダにインストールしますか？",
+                      "確認", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+        FocusDestination();
         return -1;
     }
     pSheet->m_bCreateShortcuts = !GetDlgItem(IDC_CREATE_SHORTCUTS) || IsDlgButtonChecked(IDC_CREATE_SHORTCUTS);
@@ -116,8 +130,7 @@ void CPage2::OnBrowse()
     pMalloc->Free(pItems);
     pMalloc->Release();
 
-    m_strInstallPath = CString(chosen) + PRODUCT_FOLDER;
-    CollapseBackslashes();
+    m_strInstallPath = CollapseSeparators(CString(chosen) + PRODUCT_FOLDER);
     UpdateData(FALSE);
 }
 
@@ -128,17 +141,23 @@ void CPage2::OnKillFocusPath()
     UpdateData(TRUE);
     if (m_strInstallPath.IsEmpty())
         m_strInstallPath = DefaultInstallPath();
-    CollapseBackslashes();
+    m_strInstallPath = CollapseSeparators(m_strInstallPath);
     UpdateData(FALSE);
 }
 
+// The wizard waits for the box: it is the box's owner.
 void CPage2::RefuseDestination()
 {
-    ::MessageBoxA(NULL,
+    ::MessageBoxA(m_pSheet->m_hWnd,
                   "インストール先のフォルダが正しくありません。\n\n"
                   "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
                   "ERROR", MB_ICONWARNING);
-    // The dialog manager gives an edit box the focus with its text selected.
+    FocusDestination();
+}
+
+// The dialog manager gives an edit box the focus with its text selected.
+void CPage2::FocusDestination()
+{
     HWND hDestination = GetDlgItem(IDC_DESTINATION);
     if (hDestination)
         SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hDestination), TRUE);
@@ -146,15 +165,7 @@ void CPage2::RefuseDestination()
 
 CString CPage2::DefaultInstallPath() const
 {
+    if (!m_strRegisteredFolder.IsEmpty())
+        return m_strRegisteredFolder;
     return m_strProgramFilesFolder.IsEmpty() ? CString() : m_strProgramFilesFolder + PRODUCT_FOLDER;
-}
-
-// Pairs of backslashes become one, as when a drive root meets "\VarnX"; a
-// network path keeps the two it begins with.
-void CPage2::CollapseBackslashes()
-{
-    BOOL network = m_strInstallPath.Left(2).Compare("\\\\") == 0;
-    CString rest = network ? m_strInstallPath.Mid(2) : m_strInstallPath;
-    rest.Replace("\\\\", "\\");
-    m_strInstallPath = network ? CString("\\\\") + rest : rest;
 }

@@ -14,6 +14,7 @@ public:
     CString m_strProgramFilesFolder;  // on the system drive; empty when unknown
     CString m_strSystemFolder;
     CString m_strInstallPath;
+    CString m_strRegisteredFolder;  // of an earlier install; empty when none is registered
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
@@ -28,6 +29,6 @@ protected:
 
 private:
     void RefuseDestination();
+    void FocusDestination();
     CString DefaultInstallPath() const;
-    void CollapseBackslashes();
 };

@@ -9,6 +9,7 @@
 #include "../support/WizardDriver.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -43,6 +44,34 @@ void CloseProductWindows()
         PostMessageA(window, WM_CLOSE, 0, 0);
         WaitForWindowGone(window, 10000);
     }
+}
+
+// Every visible control of the sheet and its current page: no access key is
+// used twice, and every button of the page has one.
+void ExpectUniqueAccessKeys(const WizardDriver& wizard)
+{
+    struct Walk
+    {
+        HWND page;
+        std::string keys;
+    } walk = { wizard.CurrentPageWindow(), "" };
+    EnumChildWindows(
+        wizard.Sheet(),
+        [](HWND control, LPARAM data) {
+            Walk& walk = *reinterpret_cast<Walk*>(data);
+            char className[32] = "";
+            GetClassNameA(control, className, sizeof className);
+            std::string text = WindowText(control);
+            size_t amp = text.find('&');
+            if (IsWindowVisible(control) && amp != std::string::npos && amp + 1 < text.size())
+                walk.keys += (char)toupper((unsigned char)text[amp + 1]);
+            else if (IsWindowVisible(control) && GetParent(control) == walk.page && !lstrcmpiA(className, "Button"))
+                ADD_FAILURE() << "no access key: " << text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&walk));
+    for (char key : walk.keys)
+        EXPECT_EQ(1, std::count(walk.keys.begin(), walk.keys.end(), key)) << "Alt+" << key << " in " << walk.keys;
 }
 
 class InstallWizard : public testing::Test
@@ -158,6 +187,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     wizard.ClickControl(IDC_AGREE);
     Sleep(300);
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
+    ExpectUniqueAccessKeys(wizard);
     SaveScreenshot(wizard.Sheet(), "wizard-1-agreement");
     wizard.ClickSheetButton(WIZARD_NEXT);
 
@@ -167,6 +197,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_TRUE(wizard.Checked(IDC_CREATE_SHORTCUTS));
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_BACK));
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
+    ExpectUniqueAccessKeys(wizard);
     SaveScreenshot(wizard.Sheet(), "wizard-2-destination");
     wizard.ClickSheetButton(WIZARD_BACK);
     ASSERT_TRUE(wizard.WaitForPage(0));
@@ -185,6 +216,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     const std::pair<std::string, std::string> collapsed[] = {
         { "C:\\\\Apps\\\\\\\\VarnX", "C:\\Apps\\\\VarnX" },
         { "\\\\server\\share\\\\VarnX", "\\\\server\\share\\VarnX" },
+        { "C:/Apps//VarnX/", "C:\\Apps\\VarnX\\" },
         { installParent + "\\VarnX", installParent + "\\VarnX" },
     };
     for (const auto& typed : collapsed) {
@@ -204,8 +236,21 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     ASSERT_TRUE(wizard.ChooseFolder("C:\\"));
     EXPECT_EQ("C:\\VarnX", wizard.ControlText(IDC_DESTINATION)) << "a drive root gives one backslash";
 
-    wizard.SetControlText(IDC_DESTINATION, installFolder);
+    // The folder exists by now, with a file of the user's, so setup asks;
+    // it is typed with a trailing backslash, which stops at page 2. (Made
+    // only now: Wine's browser loses its way among folders made meanwhile.)
+    CreateDirectoryA(installParent.c_str(), NULL);
+    CreateDirectoryA(installFolder.c_str(), NULL);
+    WriteFile(installFolder + "\\notes.txt", "the user's own");
+    wizard.SetControlText(IDC_DESTINATION, installFolder + "\\");
     wizard.ClickSheetButton(WIZARD_NEXT);
+    HWND question = WaitForWindow(BOX_CLASS, "確認", setup->Handle());
+    ASSERT_NE(nullptr, question);
+    EXPECT_EQ("次のフォルダは既に存在します。\n\n" + installFolder + "\n\nこのフォルダにインストールしますか？",
+              MessageBoxText(question));
+    EXPECT_FALSE(IsWindowEnabled(wizard.Sheet())) << "the wizard waits for its box";
+    SaveScreenshot(question, "wizard-existing-folder");
+    PressButton(question, IDYES);
 
     // Page 3: nothing to press; it moves on by itself.
     ASSERT_TRUE(wizard.WaitForPage(2));
@@ -223,6 +268,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_FINISH));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_CANCEL));
     EXPECT_TRUE(wizard.Checked(IDC_LAUNCH_PRODUCT));
+    ExpectUniqueAccessKeys(wizard);
     SaveScreenshot(wizard.Sheet(), "wizard-4-finish");
     wizard.ClickSheetButton(WIZARD_FINISH);
     EXPECT_TRUE(setup->WaitForExit());
@@ -266,6 +312,8 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY));
     for (const auto& link : links)
         EXPECT_FALSE(FileExists(programs + link.name)) << link.name;
+    EXPECT_FALSE(FolderExists(programs)) << "the emptied group goes";
+    EXPECT_EQ("the user's own", ReadFile(installFolder + "\\notes.txt"));
     for (const InstalledFile& file : INSTALLED_FILES)
         EXPECT_EQ(file.source == std::string("Setup.exe"),
                   FileExists((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target))
@@ -282,14 +330,18 @@ TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWi
 {
     TestFolder destination("destination");
     const std::string installFolder = destination / "VarnX";
-    // Typed with a trailing backslash, which the page keeps.
-    const std::string typedFolder = installFolder + "\\";
-    // An earlier install: other contents, some of them read-only, no links.
+    // Another program's folder, which setup does not take over unasked.
+    const std::string tools = destination / "Tools";
+    CreateDirectoryA(tools.c_str(), NULL);
+    WriteFile(tools + "\\Readme.txt", "another program's");
+    WriteFile(destination / "a-file", "not a folder");
+    // An earlier install, registered: other contents, some of them
+    // read-only, no links.
     MakeInstalledState(installFolder);
     RemoveTree(CommonProgramsFolder() + "\\Varnolt");
     WriteFile(installFolder + "\\VarnX.dll", "an older library");
     SetFileAttributesA((installFolder + "\\VarnX.dll").c_str(), FILE_ATTRIBUTE_READONLY);
-    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", "an older path");
+    SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "an older name");
     // Another program holds the system folder's library loaded.
     HMODULE held = LoadLibraryA((SystemFolder() + "\\VarnX.dll").c_str());
     ASSERT_NE(nullptr, held);
@@ -306,16 +358,28 @@ TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWi
     Sleep(200);
     wizard.ClickSheetButton(WIZARD_NEXT);
     ASSERT_TRUE(wizard.WaitForPage(1));
+    EXPECT_EQ(installFolder, wizard.ControlText(IDC_DESTINATION)) << "an upgrade goes where the product is";
 
-    // Each refusal: one box, page 2 kept, the box's text selected with the
-    // focus, nothing made anywhere.
+    // Each refusal: one box that the wizard waits for, page 2 kept, the box's
+    // text selected with the focus, nothing made anywhere.
     char missingDrive[] = "?:\\VarnX";
     for (char letter = 'Z'; letter >= 'D'; --letter)
         if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
             missingDrive[0] = letter;
     const std::string refused[] = { "VarnoltRelative\\VarnX", destination / "Var|nolt", missingDrive,
-                                    destination / std::string(MAX_PATH - destination.Path().size(), 'x') };
+                                    destination / std::string(MAX_PATH - destination.Path().size(), 'x'),
+                                    "C:\\", destination / "LPT1", destination / "dot.\\VarnX", SystemFolder() + "\\",
+                                    destination / "a-file" };
     HWND edit = GetDlgItem(wizard.CurrentPageWindow(), IDC_DESTINATION);
+    auto expectDestinationSelected = [&](const std::string& after) {
+        GUITHREADINFO focus = {};
+        focus.cbSize = sizeof focus;
+        GetGUIThreadInfo(GetWindowThreadProcessId(edit, NULL), &focus);
+        EXPECT_EQ(edit, focus.hwndFocus) << after;
+        LRESULT selection = SendMessageA(edit, EM_GETSEL, 0, 0);
+        EXPECT_EQ(0, LOWORD(selection)) << after;
+        EXPECT_EQ(wizard.ControlText(IDC_DESTINATION).size(), HIWORD(selection)) << after;
+    };
     for (const std::string& bad : refused) {
         wizard.SetControlText(IDC_DESTINATION, bad);
         wizard.PressButton(PSBTN_NEXT);
@@ -326,25 +390,37 @@ TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWi
                   MessageBoxText(refusal));
         if (bad == refused[0])
             SaveScreenshot(refusal, "wizard-refused-destination");
+        EXPECT_FALSE(IsWindowEnabled(wizard.Sheet())) << "the wizard waits for its box: " << bad;
         PressButton(refusal, IDOK);
         EXPECT_TRUE(WaitForWindowGone(refusal));
         Sleep(500);
         EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR")) << "shown once: " << bad;
         EXPECT_EQ(1, wizard.CurrentPage()) << bad;
-        GUITHREADINFO focus = {};
-        focus.cbSize = sizeof focus;
-        GetGUIThreadInfo(GetWindowThreadProcessId(edit, NULL), &focus);
-        EXPECT_EQ(edit, focus.hwndFocus) << bad;
-        LRESULT selection = SendMessageA(edit, EM_GETSEL, 0, 0);
-        EXPECT_EQ(0, LOWORD(selection)) << bad;
-        EXPECT_EQ(wizard.ControlText(IDC_DESTINATION).size(), HIWORD(selection)) << bad;
+        expectDestinationSelected(bad);
     }
+
+    // Another program's folder: No keeps the wizard on page 2.
+    wizard.SetControlText(IDC_DESTINATION, tools);
+    wizard.PressButton(PSBTN_NEXT);
+    HWND question = WaitForWindow(BOX_CLASS, "確認", setup->Handle(), 10000);
+    ASSERT_NE(nullptr, question);
+    EXPECT_EQ("次のフォルダは既に存在します。\n\n" + tools + "\n\nこのフォルダにインストールしますか？",
+              MessageBoxText(question));
+    EXPECT_FALSE(IsWindowEnabled(wizard.Sheet()));
+    PressButton(question, IDNO);
+    EXPECT_TRUE(WaitForWindowGone(question));
+    Sleep(500);
+    EXPECT_EQ(1, wizard.CurrentPage());
+    expectDestinationSelected("after No");
+
     EXPECT_FALSE(FolderExists("VarnoltRelative"));
     EXPECT_FALSE(FolderExists(destination / "Var"));
-    EXPECT_EQ(std::string("an older path") + '\0', StringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path"))
+    EXPECT_EQ("another program's", ReadFile(tools + "\\Readme.txt"));
+    EXPECT_EQ(std::string("an older name") + '\0', StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName"))
         << "nothing written before a destination is taken";
 
-    wizard.SetControlText(IDC_DESTINATION, typedFolder);
+    // The registered install's folder, with a trailing backslash: no question.
+    wizard.SetControlText(IDC_DESTINATION, installFolder + "\\");
     wizard.ClickControl(IDC_CREATE_SHORTCUTS);
     Sleep(200);
     EXPECT_FALSE(wizard.Checked(IDC_CREATE_SHORTCUTS));
@@ -372,7 +448,7 @@ TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWi
     EXPECT_TRUE(setup->WaitForExit());
     EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 3000)) << "nothing started";
 
-    ExpectInstalledFiles(typedFolder);
+    ExpectInstalledFiles(installFolder);
     EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
 
     // Nothing read-only is left in the way: only the missing applet fails.

@@ -88,6 +88,9 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SetStringValue(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour", "kept");
     SetStringValue(HKEY_LOCAL_MACHINE, std::string(PRODUCT_KEY) + "\\Options\\Deep", "Level", "3");
     WriteFile(m_installFolder + "\\notes.txt", "the user's own");
+    // Read-only files and links are removed all the same.
+    for (const std::string& path : { m_installFolder + "\\Readme.txt", SystemFolder() + "\\VarnX.cpl", m_state.LinkPath(3) })
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
 
     RemovalOutcome box = Remove("removal");
     EXPECT_EQ("確認", box.caption);
@@ -99,7 +102,8 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt"));
     for (int row = 0; row < 4; ++row)
         EXPECT_FALSE(FileExists(m_state.LinkPath(row))) << LINK_NAMES[row];
-    EXPECT_TRUE(FolderExists(m_state.GroupFolder())) << "no folder is removed";
+    EXPECT_FALSE(FolderExists(m_state.GroupFolder())) << "the emptied group goes";
+    EXPECT_TRUE(FolderExists(m_installFolder)) << "the install folder stays";
     for (const char* name : INSTALL_FOLDER_FILES)
         EXPECT_FALSE(FileExists(m_installFolder + "\\" + name)) << name;
     for (const char* name : SYSTEM_FOLDER_FILES)
@@ -131,6 +135,7 @@ TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)
 
 TEST_F(RemovalRoad, AFileInUseIsReportedAfterEverythingElseIsGone)
 {
+    WriteFile(m_state.GroupFolder() + "\\user.txt", "the user's own");
     HANDLE held = CreateFileA((m_installFolder + "\\VarnX.exe").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     RemovalOutcome box = Remove("removal-in-use");
@@ -139,27 +144,25 @@ TEST_F(RemovalRoad, AFileInUseIsReportedAfterEverythingElseIsGone)
     EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + m_installFolder + "\\VarnX.exe\n", box.text);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FileExists(m_state.LinkPath(0)));
+    EXPECT_EQ("the user's own", ReadFile(m_state.GroupFolder() + "\\user.txt")) << "a group with a user's file stays";
     EXPECT_TRUE(FileExists(m_installFolder + "\\VarnX.exe"));
 }
 
-TEST_F(RemovalRoad, FromAnotherFolderTheProductFilesAreMissedAndReported)
+TEST_F(RemovalRoad, FromAMediaFolderTheRegisteredInstallIsRemoved)
 {
-    TestFolder elsewhere("elsewhere");
-    CopyFileA(m_state.SetupPath().c_str(), (elsewhere / "Setup.exe").c_str(), FALSE);
-    ChildProcess setup(elsewhere / "Setup.exe", elsewhere / "Setup.exe /uninstall");
-    HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
-    ASSERT_NE(nullptr, confirm);
-    PressButton(confirm, IDYES);
-    HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup.Handle());
-    ASSERT_NE(nullptr, box);
-    std::string expected = "下記の内容が失敗しました。\n\n";
+    // The download folder the install came from, with a stray program in it.
+    TestFolder media("removal-media");
+    for (const char* name : { "Setup.exe", "Readme.txt" })
+        CopyFileA((MediaFolder() + "\\" + name).c_str(), (media / name).c_str(), FALSE);
+    WriteFile(media / "VarnX.exe", "not the installed one");
+    WriteFile(media / "VarnX.dll", "not the installed one");
+    RemovalOutcome box = RunRemoval(media / "Setup.exe", media / "Setup.exe /uninstall", "removal-from-media");
+    EXPECT_EQ("Varnolt を削除しました。", box.text);
     for (const char* name : INSTALL_FOLDER_FILES)
-        expected += "ファイル削除：" + elsewhere.Path() + "\\" + name + "\n";
-    EXPECT_EQ(expected, MessageBoxText(box));
-    PressButton(box, IDOK);
-    EXPECT_TRUE(setup.WaitForExit());
-    for (const char* name : INSTALL_FOLDER_FILES)
-        EXPECT_TRUE(FileExists(m_installFolder + "\\" + name)) << "files beside the real install stay: " << name;
+        EXPECT_FALSE(FileExists(m_installFolder + "\\" + name)) << name;
+    EXPECT_TRUE(FileExists(m_state.SetupPath()));
+    for (const char* name : { "Setup.exe", "Readme.txt", "VarnX.exe", "VarnX.dll" })
+        EXPECT_TRUE(FileExists(media / name)) << "the media keep " << name;
 }
 
 TEST_F(RemovalRoad, LinksThatCannotBeLocatedAreReportedAndLeftAlone)

@@ -1,6 +1,7 @@
 #include "../../catalogue/FileHelpers.h"
 #include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
+#include <ctype.h>
 #include <gtest/gtest.h>
 
 TEST(FileHelpers, CreateFolderTreeMakesEveryMissingLevel)
@@ -85,6 +86,19 @@ TEST(FileHelpers, DeleteInstalledFileRemovesOnlyFiles)
     CreateDirectoryA((root / "folder").c_str(), NULL);
     EXPECT_FALSE(DeleteInstalledFile((root / "folder").c_str()));
     EXPECT_TRUE(FolderExists(root / "folder"));
+
+    WriteFile(root / "read-only", "x");
+    SetFileAttributesA((root / "read-only").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(DeleteInstalledFile((root / "read-only").c_str()));
+    EXPECT_FALSE(FileExists(root / "read-only"));
+    WriteFile(root / "held", "x");
+    SetFileAttributesA((root / "held").c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE held = CreateFileA((root / "held").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    EXPECT_FALSE(DeleteInstalledFile((root / "held").c_str()));
+    CloseHandle(held);
+    EXPECT_TRUE(GetFileAttributesA((root / "held").c_str()) & FILE_ATTRIBUTE_READONLY)
+        << "a file that stays keeps its attributes";
+    SetFileAttributesA((root / "held").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 namespace {
@@ -115,9 +129,23 @@ TEST(FileHelpers, GetModuleFolderOfAProgram)
     EXPECT_EQ("C:", ModuleFolderOf(atRoot, output)) << "a program at a drive root";
 }
 
+namespace {
+
+std::string CaseSwapped(std::string path)
+{
+    for (char& c : path)
+        c = islower((unsigned char)c) ? toupper((unsigned char)c) : tolower((unsigned char)c);
+    return path;
+}
+
+}
+
 TEST(FileHelpers, IsUsableFolderTakesFullPathsOnRootsThatExist)
 {
     TestFolder root("usable");
+    WriteFile(root / "file", "not a folder");
+    char windowsBuffer[MAX_PATH];
+    std::string windows(windowsBuffer, GetWindowsDirectoryA(windowsBuffer, MAX_PATH));
     char missingDrive[] = "?:\\VarnX";
     for (char letter = 'Z'; letter >= 'D'; --letter)
         if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
@@ -129,11 +157,17 @@ TEST(FileHelpers, IsUsableFolderTakesFullPathsOnRootsThatExist)
         "C:\\Var:nolt", "C:\\Var\tnolt", "\\\\", "\\\\server", "\\\\server\\", "\\\\\\share\\x",
         "\\\\?\\C:\\VarnX", "\\\\varnolt-no-such-host\\share\\VarnX",
         "C:\\" + std::string(MAX_PATH - 3 - 1 - name, 'x'),
+        // Roots, Windows' own folders, a file, names Windows alters.
+        "C:\\", "C:\\\\", "\\\\server\\share", "\\\\server\\share\\", windows, windows + "\\",
+        SystemFolder(), CaseSwapped(SystemFolder()), root / "file", "C:\\Apps\\CON", "C:\\Apps\\nul.txt\\x",
+        "C:\\Apps\\com1", "C:\\Apps\\LPT9.log", "C:\\Apps\\Aux", "C:\\Apps\\prn.", "C:\\dot.\\x",
+        "C:\\space \\x", "C:\\Apps\\..", "C:\\Apps\\.\\x",
     };
     for (const std::string& path : refused)
         EXPECT_FALSE(IsUsableFolder(path.c_str(), name)) << path;
     const std::string taken[] = {
-        "C:\\Program Files\\VarnX", "c:\\Program Files\\VarnX\\", "C:\\", root / "新 ソ\\VarnX",
+        "C:\\Program Files\\VarnX", "c:\\Program Files\\VarnX\\", "C:\\VarnX", root / "新 ソ\\VarnX",
+        "C:\\Apps\\CONSOLE", "C:\\Apps\\COM10", "C:\\Apps\\a.b", "C:\\Apps\\.hidden", SystemFolder() + "\\VarnX",
         root / "ポ表\\VarnX",  // trail bytes 0x7C and 0x5C are no '|' and no separator
         "C:\\" + std::string(MAX_PATH - 3 - 2 - name, 'x'),
     };
