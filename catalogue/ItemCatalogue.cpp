@@ -1,4 +1,5 @@
 #include "ItemCatalogue.h"
+#include "MediaDigests.h"
 
 const CString* GetTargetFolder(const FileEntry& row, const CString& installFolder, const CString& systemFolder)
 {
@@ -39,6 +40,8 @@ const RegistryEntry RegistryTable[6] = {
     { REG_REMOVE_QUIET, HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\run", "Varnolt", "" },
     { REG_REMOVE, HKEY_LOCAL_MACHINE, "Software\\Quorlen", "VarnX", NULL },
 };
+
+const MediaDigest MediaDigestTable[4] = { MEDIA_DIGEST_ROWS };
 
 const RegistryEntry& ProductPathEntry = RegistryTable[2];
 

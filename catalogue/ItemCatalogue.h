@@ -33,6 +33,14 @@ struct RegistryEntry
     const char* pszData;  // null: the row names a key, not a value
 };
 
+// The SHA-256 of a product file as the build laid it out on the media.
+const int SHA256_LENGTH = 32;
+struct MediaDigest
+{
+    const char* pszSourceName;
+    BYTE digest[SHA256_LENGTH];
+};
+
 struct ShortcutEntry
 {
     const char* pszLinkName;
@@ -44,6 +52,9 @@ struct ShortcutEntry
 extern const FileEntry FileTable[6];
 extern const RegistryEntry RegistryTable[6];
 extern const ShortcutEntry ShortcutTable[4];
+// Every source of the file table but Setup.exe, which is the running program
+// and carries its own signature.
+extern const MediaDigest MediaDigestTable[4];
 // The row that records the installed program's path: its folder is the
 // install folder.
 extern const RegistryEntry& ProductPathEntry;

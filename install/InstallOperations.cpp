@@ -8,22 +8,36 @@
 #include "RegValueWriter.h"
 #include "ShortcutWriter.h"
 #include <new>
+#include <string.h>
 
 void CSetupApp::InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
 {
     CString systemFolder = sheet.m_strSystemFolder;
     CString installFolder = sheet.m_strInstallPath;
     CString sourceFolder = GetModuleFolder();
+    // Whether each row's source is the file the build laid out; a source
+    // that feeds two rows is checked once.
+    BOOL built[ARRAYSIZE(FileTable)];
 
-    for (const FileEntry& row : FileTable) {
+    for (int index = 0; index < (int)ARRAYSIZE(FileTable); ++index) {
+        const FileEntry& row = FileTable[index];
         progress.StepIt();
         const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
         if (!pFolder)
             continue;
 
+        CString source = JoinPath(sourceFolder, row.pszSourceName);
+        built[index] = row.nKind == FILE_SETUP_SELF;
+        int earlier = 0;
+        while (earlier < index && strcmp(FileTable[earlier].pszSourceName, row.pszSourceName) != 0)
+            ++earlier;
+        if (earlier < index)
+            built[index] = built[earlier];
+        else if (!built[index] && !sourceFolder.IsEmpty())
+            built[index] = IsBuiltMediaFile(source, row.pszSourceName);
+
         CString target = JoinPath(*pFolder, row.pszTargetName);
-        if (pFolder->IsEmpty() || sourceFolder.IsEmpty() ||
-            !CopyInstallFile(JoinPath(sourceFolder, row.pszSourceName), target))
+        if (pFolder->IsEmpty() || sourceFolder.IsEmpty() || !built[index] || !CopyInstallFile(source, target))
             AppendFailure(failureReport, "ファイルコピー：", target);
         ::Sleep(ITEM_PAUSE_MS);
     }

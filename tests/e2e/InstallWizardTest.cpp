@@ -99,16 +99,16 @@ protected:
         return process;
     }
 
-    // Every file where the catalogue puts it, byte for byte its media
-    // source and writable; the three values with the folder filled in.
-    void ExpectInstalledFiles(const std::string& installFolder)
+    // Every file where the catalogue puts it (but one that was not
+    // installed), byte for byte as the build laid it out and writable; the
+    // three values with the folder filled in.
+    void ExpectInstalledFiles(const std::string& installFolder, const char* notInstalled = "")
     {
         for (const InstalledFile& file : INSTALLED_FILES) {
             std::string target = (file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target;
-            std::string source = ReadFile(m_media + "\\" + file.source);
-            if (source.empty())
+            if (target == SystemFolder() + "\\" + notInstalled)
                 continue;
-            EXPECT_EQ(source, ReadFile(target)) << target;
+            EXPECT_EQ(ReadFile(MediaFolder() + "\\" + file.source), ReadFile(target)) << target;
             EXPECT_FALSE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY) << target;
         }
         EXPECT_EQ("\"" + installFolder + "\\Setup.exe\" /uninstall" + std::string(1, '\0'),
@@ -165,14 +165,13 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
         unquoted.WaitForExit();
         DeleteFileA(planted.Record().c_str());
     }
-    WriteFile(m_media + "\\Readme.txt", "first line\r\nLF only\n\nlast line without a break");
 
     std::unique_ptr<ChildProcess> setup = StartSetup();
     WizardDriver wizard(setup->Handle());
 
-    // Page 1: the readme with CR LF breaks; Next only while agreeing.
+    // Page 1: the readme, whose lines end in CR LF; Next only while agreeing.
     ASSERT_TRUE(wizard.WaitForPage(0));
-    EXPECT_EQ("first line\r\nLF only\r\n\r\nlast line without a break\r\n", wizard.ControlText(IDC_README));
+    EXPECT_EQ(ReadFile(m_media + "\\Readme.txt"), wizard.ControlText(IDC_README));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_BACK));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_NEXT));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_FINISH));
@@ -326,7 +325,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     RemoveTree(installParent);
 }
 
-TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWithAFileInUse)
+TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOverAnEarlierInstallWithAFileInUse)
 {
     TestFolder destination("destination");
     const std::string installFolder = destination / "VarnX";
@@ -345,8 +344,13 @@ TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWi
     // Another program holds the system folder's library loaded.
     HMODULE held = LoadLibraryA((SystemFolder() + "\\VarnX.dll").c_str());
     ASSERT_NE(nullptr, held);
-    // Media as on a CD: read-only, and here without the applet.
-    DeleteFileA((m_media + "\\VarnX.cp_").c_str());
+    // Media as on a CD, read-only, and not as built: the program with one
+    // byte changed, the applet cut short, the readme another text.
+    std::string program = ReadFile(m_media + "\\VarnX.ex_");
+    program[program.size() / 2] ^= 1;
+    WriteFile(m_media + "\\VarnX.ex_", program);
+    WriteFile(m_media + "\\VarnX.cp_", ReadFile(m_media + "\\VarnX.cp_").substr(0, 1000));
+    WriteFile(m_media + "\\Readme.txt", "first line\r\nLF only\n\nlast line without a break");
     DeleteFileA((SystemFolder() + "\\VarnX.cpl").c_str());
     for (const char* name : MEDIA_FILES)
         SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY);
@@ -354,6 +358,8 @@ TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWi
     std::unique_ptr<ChildProcess> setup = StartSetup();
     WizardDriver wizard(setup->Handle());
     ASSERT_TRUE(wizard.WaitForPage(0));
+    EXPECT_EQ("first line\r\nLF only\r\n\r\nlast line without a break\r\n", wizard.ControlText(IDC_README))
+        << "shown from the media, with CR LF breaks";
     wizard.ClickControl(IDC_AGREE);
     Sleep(200);
     wizard.ClickSheetButton(WIZARD_NEXT);
@@ -429,7 +435,8 @@ TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWi
     // The failure is listed once, before the finish page.
     HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup->Handle());
     ASSERT_NE(nullptr, box);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + SystemFolder() + "\\VarnX.cpl\nファイルコピー：" +
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + installFolder + "\\VarnX.exe\nファイルコピー：" +
+                  installFolder + "\\Readme.txt\nファイルコピー：" + SystemFolder() + "\\VarnX.cpl\nファイルコピー：" +
                   SystemFolder() + "\\VarnX.dll\n",
               MessageBoxText(box));
     EXPECT_EQ(2, wizard.CurrentPage());
@@ -448,7 +455,9 @@ TEST_F(InstallWizard, RefusedDestinationsThenReadOnlyMediaOverAnEarlierInstallWi
     EXPECT_TRUE(setup->WaitForExit());
     EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 3000)) << "nothing started";
 
-    ExpectInstalledFiles(installFolder);
+    // The earlier program and readme stay as they were: good copies.
+    ExpectInstalledFiles(installFolder, "VarnX.cpl");
+    EXPECT_FALSE(FileExists(SystemFolder() + "\\VarnX.cpl")) << "nothing of a cut-short file";
     EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
 
     // Nothing read-only is left in the way: only the missing applet fails.
