@@ -1,6 +1,7 @@
 #include "SetupApp.h"
 #include "AdministratorCheck.h"
 #include "ModeSelection.h"
+#include "SingleSetup.h"
 #include "../wizard/MainPage.h"
 
 namespace {
@@ -17,6 +18,10 @@ CSetupApp::~CSetupApp() {}
 
 BOOL CSetupApp::InitInstance()
 {
+    // Before any box and before the product is asked to close: a second
+    // setup shows nothing and touches nothing.
+    if (!ClaimSingleSetup())
+        return FALSE;
     Enable3dControls();
     if (!IsAdministrator()) {
         ::MessageBoxA(NULL, "管理者権限がありません。", "ERROR", MB_ICONERROR);

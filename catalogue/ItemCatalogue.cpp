@@ -16,6 +16,8 @@ const CString* GetTargetFolder(const FileEntry& row, const CString& installFolde
 
 const char INSTALL_PATH_PLACEHOLDER[] = "(%INSTALL_PATH%)";
 const char SYSTEM_PATH_PLACEHOLDER[] = "(%SYSTEM_PATH%)";
+const char INSTALL_DATE_PLACEHOLDER[] = "(%INSTALL_DATE%)";
+const char INSTALLED_KB_PLACEHOLDER[] = "(%INSTALLED_KB%)";
 
 const FileEntry FileTable[6] = {
     { FILE_TO_INSTALL_DIR, "VarnX.dl_", "VarnX.dll" },
@@ -42,6 +44,20 @@ const RegistryEntry RegistryTable[6] = {
 };
 
 const MediaDigest MediaDigestTable[4] = { MEDIA_DIGEST_ROWS };
+
+// No Modify or Repair is offered: the program has neither.
+const EntryValue UninstallEntryValues[8] = {
+    { "DisplayIcon", REG_SZ, "(%INSTALL_PATH%)\\VarnX.exe" },
+    { "DisplayVersion", REG_SZ, "2.0" },
+    { "Publisher", REG_SZ, "QUORLEN" },
+    { "InstallLocation", REG_SZ, "(%INSTALL_PATH%)" },
+    { "InstallDate", REG_SZ, "(%INSTALL_DATE%)" },
+    { "EstimatedSize", REG_DWORD, "(%INSTALLED_KB%)" },
+    { "NoModify", REG_DWORD, "1" },
+    { "NoRepair", REG_DWORD, "1" },
+};
+
+const RegistryEntry& UninstallEntry = RegistryTable[1];
 
 const RegistryEntry& ProductPathEntry = RegistryTable[2];
 

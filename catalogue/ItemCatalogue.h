@@ -33,6 +33,15 @@ struct RegistryEntry
     const char* pszData;  // null: the row names a key, not a value
 };
 
+// A further value of the uninstall entry, for Windows' list of programs.
+// REG_DWORD data is written as a decimal number.
+struct EntryValue
+{
+    const char* pszName;
+    DWORD dwType;
+    const char* pszData;
+};
+
 // The SHA-256 of a product file as the build laid it out on the media.
 const int SHA256_LENGTH = 32;
 struct MediaDigest
@@ -55,6 +64,10 @@ extern const ShortcutEntry ShortcutTable[4];
 // Every source of the file table but Setup.exe, which is the running program
 // and carries its own signature.
 extern const MediaDigest MediaDigestTable[4];
+// The uninstall entry's further values, written in the step of the row below
+// them: the row whose value names the entry.
+extern const EntryValue UninstallEntryValues[8];
+extern const RegistryEntry& UninstallEntry;
 // The row that records the installed program's path: its folder is the
 // install folder.
 extern const RegistryEntry& ProductPathEntry;
@@ -65,6 +78,8 @@ const CString* GetTargetFolder(const FileEntry& row, const CString& installFolde
 
 extern const char INSTALL_PATH_PLACEHOLDER[];
 extern const char SYSTEM_PATH_PLACEHOLDER[];
+extern const char INSTALL_DATE_PLACEHOLDER[];  // the local date, yyyymmdd
+extern const char INSTALLED_KB_PLACEHOLDER[];  // the installed files' size, in KB rounded up
 
 // One progress step per row of the three tables.
 const int CATALOGUE_STEPS = ARRAYSIZE(FileTable) + ARRAYSIZE(RegistryTable) + ARRAYSIZE(ShortcutTable);

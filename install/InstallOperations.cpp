@@ -8,7 +8,50 @@
 #include "RegValueWriter.h"
 #include "ShortcutWriter.h"
 #include <new>
+#include <stdlib.h>
 #include <string.h>
+
+namespace {
+
+// The size of what the install put in place, as Windows' list of programs
+// shows it: kilobytes, rounded up.
+DWORD InstalledKilobytes(const CString& installFolder, const CString& systemFolder)
+{
+    ULONGLONG bytes = 0;
+    for (const FileEntry& row : FileTable) {
+        const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
+        WIN32_FILE_ATTRIBUTE_DATA file;
+        if (pFolder && !pFolder->IsEmpty() &&
+            ::GetFileAttributesExA(JoinPath(*pFolder, row.pszTargetName), GetFileExInfoStandard, &file))
+            bytes += ((ULONGLONG)file.nFileSizeHigh << 32) | file.nFileSizeLow;
+    }
+    return (DWORD)((bytes + 1023) / 1024);
+}
+
+// The uninstall entry's further values, into its open key; false when any
+// of them could not be written.
+BOOL WriteEntryValues(CRegValueWriter& writer, HKEY hKey, const CString& installFolder, const CString& systemFolder)
+{
+    SYSTEMTIME today;
+    ::GetLocalTime(&today);
+    CString date, kilobytes;
+    date.Format("%04u%02u%02u", today.wYear, today.wMonth, today.wDay);
+    kilobytes.Format("%lu", InstalledKilobytes(installFolder, systemFolder));
+    BOOL written = TRUE;
+    for (const EntryValue& value : UninstallEntryValues) {
+        CString data = value.pszData;
+        data.Replace(INSTALL_PATH_PLACEHOLDER, installFolder);
+        data.Replace(INSTALL_DATE_PLACEHOLDER, date);
+        data.Replace(INSTALLED_KB_PLACEHOLDER, kilobytes);
+        BOOL valueWritten = value.dwType == REG_DWORD
+                                ? writer.WriteNumber(hKey, value.pszName, strtoul(data, NULL, 10))
+                                : writer.WriteValue(hKey, value.pszName, data);
+        written = written && valueWritten;
+    }
+    return written;
+}
+
+}
 
 void CSetupApp::InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
 {
@@ -62,6 +105,9 @@ void CSetupApp::InstallRegistry(CMainPage& sheet, CProgressCtrl& progress, CStri
         }
         CRegValueWriter* pWriter = new (std::nothrow) CRegValueWriter;
         BOOL written = pWriter && pWriter->WriteValue(hKey, row.pszName, data);
+        // One line for the entry, whichever of its values failed.
+        if (pWriter && &row == &UninstallEntry)
+            written = WriteEntryValues(*pWriter, hKey, installFolder, sheet.m_strSystemFolder) && written;
         delete pWriter;
         ::RegCloseKey(hKey);
         if (!written)

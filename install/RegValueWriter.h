@@ -1,4 +1,4 @@
-// CRegValueWriter: writes one string value into an open key.
+// CRegValueWriter: writes one value into an open key.
 #pragma once
 #include "../framework/Object.h"
 #include "../framework/String.h"
@@ -10,4 +10,6 @@ public:
 
     // REG_SZ with its terminating zero; replaces a value of that name.
     BOOL WriteValue(HKEY hKey, CString name, CString data);
+    // REG_DWORD; replaces a value of that name.
+    BOOL WriteNumber(HKEY hKey, CString name, DWORD number);
 };

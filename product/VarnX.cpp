@@ -33,6 +33,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = hInstance;
+    windowClass.hIcon = ::LoadIconA(hInstance, MAKEINTRESOURCEA(1));
     windowClass.hCursor = ::LoadCursorA(NULL, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = WINDOW_CLASS;

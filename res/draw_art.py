@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the wizard's picture strip (Strip.bmp) and the program icon
-(Setup.ico) in the standard 16-colour palette. Run it from this folder;
-its outputs are committed beside it."""
+"""Draws the wizard's picture strip (Strip.bmp), the program icon
+(Setup.ico) and the stand-in product's icon (../product/VarnX.ico) in the
+standard 16-colour palette. Run it from this folder; its outputs are
+committed."""
 import struct
 
 # The standard 16-colour Windows palette, in its usual order.
@@ -62,7 +63,7 @@ def strip():
         f.write(file_header + dib)
 
 
-def icon_image(size):
+def icon_image(size, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):
     pixels = []
     for y in range(size):
         row = []
@@ -71,11 +72,11 @@ def icon_image(size):
             if not inside:
                 row.append(0)
             elif x in (size // 8, size - size // 8 - 1) or y in (size // 8, size - size // 8 - 1):
-                row.append(NAVY)
+                row.append(frame)
             elif y < size // 2:
-                row.append(BLUE)
+                row.append(top)
             else:
-                row.append(YELLOW if (x + y) % 4 < 2 else AQUA)
+                row.append(bottom[0] if (x + y) % 4 < 2 else bottom[1])
         pixels.append(row)
     xor_bits = pack_rows(pixels, size, size)
     mask_row = ((size + 31) // 32) * 4
@@ -90,17 +91,18 @@ def icon_image(size):
     return header + palette_bytes() + xor_bits + bytes(mask)
 
 
-def icon():
-    images = [icon_image(32), icon_image(16)]
+def icon(path, **colours):
+    images = [icon_image(32, **colours), icon_image(16, **colours)]
     assert [len(i) for i in images] == [744, 296]
     offset = 6 + 16 * len(images)
     out = struct.pack("<HHH", 0, 1, len(images))
     for size, image in zip((32, 16), images):
         out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
         offset += len(image)
-    with open("Setup.ico", "wb") as f:
+    with open(path, "wb") as f:
         f.write(out + b"".join(images))
 
 
 strip()
-icon()
+icon("Setup.ico")
+icon("../product/VarnX.ico", frame=TEAL, top=AQUA, bottom=(WHITE, SILVER))

@@ -46,27 +46,45 @@ void CloseProductWindows()
     }
 }
 
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
 // Every visible control of the sheet and its current page: no access key is
-// used twice, and every button of the page has one.
-void ExpectUniqueAccessKeys(const WizardDriver& wizard)
+// used twice, every button of the page has one, every control of the page
+// lies inside it, and the page inside the sheet.
+void ExpectWellFormedPage(const WizardDriver& wizard)
 {
     struct Walk
     {
         HWND page;
+        RECT pageRect;
         std::string keys;
-    } walk = { wizard.CurrentPageWindow(), "" };
+    } walk = { wizard.CurrentPageWindow(), {}, "" };
+    GetWindowRect(walk.page, &walk.pageRect);
+    RECT sheet;
+    GetWindowRect(wizard.Sheet(), &sheet);
+    EXPECT_TRUE(Inside(walk.pageRect, sheet)) << "page " << wizard.CurrentPage() + 1;
     EnumChildWindows(
         wizard.Sheet(),
         [](HWND control, LPARAM data) {
             Walk& walk = *reinterpret_cast<Walk*>(data);
+            if (!IsWindowVisible(control))
+                return TRUE;
             char className[32] = "";
             GetClassNameA(control, className, sizeof className);
             std::string text = WindowText(control);
             size_t amp = text.find('&');
-            if (IsWindowVisible(control) && amp != std::string::npos && amp + 1 < text.size())
+            bool onPage = GetParent(control) == walk.page;
+            if (amp != std::string::npos && amp + 1 < text.size())
                 walk.keys += (char)toupper((unsigned char)text[amp + 1]);
-            else if (IsWindowVisible(control) && GetParent(control) == walk.page && !lstrcmpiA(className, "Button"))
+            else if (onPage && !lstrcmpiA(className, "Button"))
                 ADD_FAILURE() << "no access key: " << text;
+            RECT rect;
+            GetWindowRect(control, &rect);
+            EXPECT_TRUE(!onPage || Inside(rect, walk.pageRect)) << "beyond its page: " << className << " " << text;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&walk));
@@ -115,6 +133,30 @@ protected:
                   StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString"));
         EXPECT_EQ(std::string("Varnolt 2.0") + '\0', StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName"));
         EXPECT_EQ(installFolder + "\\VarnX.exe" + '\0', StringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path"));
+
+        // What Windows' list of programs shows.
+        SYSTEMTIME today;
+        GetLocalTime(&today);
+        char date[9];
+        snprintf(date, sizeof date, "%04u%02u%02u", today.wYear, today.wMonth, today.wDay);
+        DWORD bytes = 0;
+        for (const InstalledFile& file : INSTALLED_FILES)
+            bytes += ReadFile((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target).size();
+        const std::pair<const char*, std::string> texts[] = {
+            { "DisplayIcon", installFolder + "\\VarnX.exe" }, { "DisplayVersion", "2.0" }, { "Publisher", "QUORLEN" },
+            { "InstallLocation", installFolder }, { "InstallDate", date },
+        };
+        for (const auto& value : texts)
+            EXPECT_EQ(value.second + '\0', StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, value.first)) << value.first;
+        const std::pair<const char*, DWORD> numbers[] = { { "EstimatedSize", (bytes + 1023) / 1024 },
+                                                           { "NoModify", 1 }, { "NoRepair", 1 } };
+        for (const auto& value : numbers) {
+            DWORD number = 0, size = sizeof number;
+            EXPECT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, value.first, RRF_RT_REG_DWORD, NULL,
+                                                  &number, &size))
+                << value.first;
+            EXPECT_EQ(value.second, number) << value.first;
+        }
     }
 
     TestFolder m_root;
@@ -171,6 +213,11 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
 
     // Page 1: the readme, whose lines end in CR LF; Next only while agreeing.
     ASSERT_TRUE(wizard.WaitForPage(0));
+    // A second setup, in either mode, hands over to this one and ends.
+    const std::string setupPath = m_media + "\\Setup.exe";
+    EXPECT_TRUE(EndsWithoutAWindow(setupPath, setupPath));
+    EXPECT_TRUE(EndsWithoutAWindow(setupPath, setupPath + " /uninstall"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY)) << "nothing touched";
     EXPECT_EQ(ReadFile(m_media + "\\Readme.txt"), wizard.ControlText(IDC_README));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_BACK));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_NEXT));
@@ -186,7 +233,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     wizard.ClickControl(IDC_AGREE);
     Sleep(300);
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
-    ExpectUniqueAccessKeys(wizard);
+    ExpectWellFormedPage(wizard);
     SaveScreenshot(wizard.Sheet(), "wizard-1-agreement");
     wizard.ClickSheetButton(WIZARD_NEXT);
 
@@ -196,7 +243,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_TRUE(wizard.Checked(IDC_CREATE_SHORTCUTS));
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_BACK));
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
-    ExpectUniqueAccessKeys(wizard);
+    ExpectWellFormedPage(wizard);
     SaveScreenshot(wizard.Sheet(), "wizard-2-destination");
     wizard.ClickSheetButton(WIZARD_BACK);
     ASSERT_TRUE(wizard.WaitForPage(0));
@@ -255,6 +302,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     ASSERT_TRUE(wizard.WaitForPage(2));
     for (int button : { WIZARD_BACK, WIZARD_NEXT, WIZARD_FINISH, WIZARD_CANCEL })
         EXPECT_FALSE(wizard.ButtonEnabled(button)) << "button " << button << " on page 3";
+    ExpectWellFormedPage(wizard);
     SaveScreenshot(wizard.Sheet(), "wizard-3-progress");
     ASSERT_TRUE(wizard.WaitForPage(3));
     HWND bar = GetDlgItem(wizard.Page(2), IDC_INSTALL_PROGRESS);
@@ -267,7 +315,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_FINISH));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_CANCEL));
     EXPECT_TRUE(wizard.Checked(IDC_LAUNCH_PRODUCT));
-    ExpectUniqueAccessKeys(wizard);
+    ExpectWellFormedPage(wizard);
     SaveScreenshot(wizard.Sheet(), "wizard-4-finish");
     wizard.ClickSheetButton(WIZARD_FINISH);
     EXPECT_TRUE(setup->WaitForExit());

@@ -126,6 +126,9 @@ TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)
     ChildProcess setup(m_state.SetupPath(), UninstallCommand());
     HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
     ASSERT_NE(nullptr, confirm);
+    // An install started meanwhile hands over to the removal and ends.
+    EXPECT_TRUE(EndsWithoutAWindow(m_state.SetupPath(), m_state.SetupPath()));
+    EXPECT_TRUE(IsWindow(confirm)) << "the removal's question stays";
     PressButton(confirm, IDNO);
     ASSERT_TRUE(WaitForWindowGone(confirm));
     EXPECT_EQ(nullptr, WaitForWindow(BOX_CLASS, NULL, setup.Handle())) << "no further window";

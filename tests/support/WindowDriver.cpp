@@ -113,3 +113,27 @@ bool ChildProcess::WaitForExit(DWORD timeoutMs)
 {
     return m_info.hProcess && WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
+
+bool EndsWithoutAWindow(const std::string& program, const std::string& commandLine, DWORD timeoutMs)
+{
+    ChildProcess process(program, commandLine);
+    struct Watch
+    {
+        DWORD processId;
+        bool shown;
+    } watch = { process.Id(), false };
+    bool ended = false;
+    for (DWORD start = GetTickCount(); !ended && GetTickCount() - start < timeoutMs;) {
+        ended = process.WaitForExit(20);
+        EnumWindows(
+            [](HWND window, LPARAM data) {
+                Watch& watch = *reinterpret_cast<Watch*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                watch.shown = watch.shown || (owner == watch.processId && IsWindowVisible(window));
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&watch));
+    }
+    return ended && !watch.shown;
+}

@@ -18,6 +18,11 @@ void PressButton(HWND dialog, int id);
 // Saves the window's screen area as ScreenshotFolder()\name.bmp.
 void SaveScreenshot(HWND window, const std::string& name);
 
+class ChildProcess;
+// Starts a program and watches it: true when it ends within the time
+// without ever showing a window.
+bool EndsWithoutAWindow(const std::string& program, const std::string& commandLine, DWORD timeoutMs = 10000);
+
 // A program started for the test; killed at the end if still running.
 class ChildProcess
 {

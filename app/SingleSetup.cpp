@@ -1,0 +1,59 @@
+#include "SingleSetup.h"
+
+namespace {
+
+// A named section rather than a bare mutex: it also carries the first
+// setup's process id, by which the second finds that one's windows.
+const char SECTION_NAME[] = "Quorlen.Varnolt.Setup";
+
+struct WindowSearch
+{
+    DWORD processId;
+    HWND hFound;
+};
+
+// The process's visible top-level windows in z-order; the first enabled one
+// is what the user deals with (a box over a disabled wizard, say).
+BOOL CALLBACK FindSetupWindow(HWND hWnd, LPARAM lParam)
+{
+    WindowSearch* pSearch = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(hWnd, &processId);
+    if (processId != pSearch->processId || !::IsWindowVisible(hWnd))
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return !::IsWindowEnabled(hWnd);
+}
+
+}
+
+BOOL ClaimSingleSetup()
+{
+    // Never closed: the section lives exactly as long as this setup.
+    HANDLE hSection = ::CreateFileMappingA(INVALID_HANDLE_VALUE, NULL, PAGE_READWRITE, 0, sizeof(DWORD), SECTION_NAME);
+    DWORD error = ::GetLastError();
+    // Held by a setup running with other rights, which we may not open.
+    if (!hSection)
+        return error != ERROR_ACCESS_DENIED;
+    DWORD* pFirstId = static_cast<DWORD*>(::MapViewOfFile(hSection, FILE_MAP_WRITE, 0, 0, sizeof(DWORD)));
+    if (error != ERROR_ALREADY_EXISTS) {
+        if (pFirstId) {
+            *pFirstId = ::GetCurrentProcessId();
+            ::UnmapViewOfFile(pFirstId);
+        }
+        return TRUE;
+    }
+
+    WindowSearch search = { pFirstId ? *pFirstId : 0, NULL };
+    if (pFirstId)
+        ::UnmapViewOfFile(pFirstId);
+    if (search.processId)
+        ::EnumWindows(FindSetupWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.hFound) {
+        if (::IsIconic(search.hFound))
+            ::ShowWindow(search.hFound, SW_RESTORE);
+        ::SetForegroundWindow(search.hFound);
+    }
+    ::CloseHandle(hSection);
+    return FALSE;
+}
