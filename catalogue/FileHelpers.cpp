@@ -3,7 +3,6 @@
 #include "../res/resource.h"
 #include <shlobj.h>
 #include <string.h>
-#include <wincrypt.h>
 
 namespace {
 
@@ -212,41 +211,6 @@ BOOL CopyInstallFile(CString source, CString target)
         return FALSE;
     return !(attributes & FILE_ATTRIBUTE_READONLY) ||
            ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY);
-}
-
-BOOL ComputeFileSha256(const CString& path, BYTE digest[SHA256_LENGTH])
-{
-    HANDLE hFile = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
-                                 NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return FALSE;
-    HCRYPTPROV hProvider = 0;
-    HCRYPTHASH hHash = 0;
-    BOOL hashed = ::CryptAcquireContextA(&hProvider, NULL, NULL, PROV_RSA_AES, CRYPT_VERIFYCONTEXT) &&
-                  ::CryptCreateHash(hProvider, CALG_SHA_256, 0, 0, &hHash);
-    BYTE buffer[16384];
-    DWORD read = 0;
-    while (hashed && (hashed = ::ReadFile(hFile, buffer, sizeof buffer, &read, NULL)) && read > 0)
-        hashed = ::CryptHashData(hHash, buffer, read, 0);
-    DWORD length = SHA256_LENGTH;
-    hashed = hashed && ::CryptGetHashParam(hHash, HP_HASHVAL, digest, &length, 0) && length == SHA256_LENGTH;
-    if (hHash)
-        ::CryptDestroyHash(hHash);
-    if (hProvider)
-        ::CryptReleaseContext(hProvider, 0);
-    ::CloseHandle(hFile);
-    return hashed;
-}
-
-BOOL IsBuiltMediaFile(const CString& path, const char* pszSourceName)
-{
-    for (const MediaDigest& row : MediaDigestTable) {
-        if (strcmp(row.pszSourceName, pszSourceName) != 0)
-            continue;
-        BYTE digest[SHA256_LENGTH];
-        return ComputeFileSha256(path, digest) && memcmp(digest, row.digest, SHA256_LENGTH) == 0;
-    }
-    return FALSE;
 }
 
 BOOL DeleteInstalledFile(CString path)

@@ -2,7 +2,6 @@
 // the wizard. Paths are multibyte text; only the backslash separates.
 #pragma once
 #include "../framework/String.h"
-#include "ItemCatalogue.h"
 
 // Folder of the running program file, without a trailing backslash; empty
 // when the system cannot tell.
@@ -44,11 +43,5 @@ BOOL CreateFolderTree(CString path);
 // Copies source to target, overwriting it, after making the target's folder.
 // The copy is never read-only, whatever the source was (a CD, say).
 BOOL CopyInstallFile(CString source, CString target);
-// The SHA-256 of the whole file, read through the system's cryptographic
-// provider; false when it cannot be read to its end.
-BOOL ComputeFileSha256(const CString& path, BYTE digest[SHA256_LENGTH]);
-// Whether the media file is the one the build laid out: its digest is the
-// one recorded for its name. A name without a digest is never taken.
-BOOL IsBuiltMediaFile(const CString& path, const char* pszSourceName);
 // Deletes a file, read-only or not; a file that stays keeps its attributes.
 BOOL DeleteInstalledFile(CString path);

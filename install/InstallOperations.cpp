@@ -77,7 +77,7 @@ void CSetupApp::InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString&
         if (earlier < index)
             built[index] = built[earlier];
         else if (!built[index] && !sourceFolder.IsEmpty())
-            built[index] = IsBuiltMediaFile(source, row.pszSourceName);
+            built[index] = sheet.m_mediaCheck.IsBuilt(source, row.pszSourceName);
 
         CString target = JoinPath(*pFolder, row.pszTargetName);
         if (pFolder->IsEmpty() || sourceFolder.IsEmpty() || !built[index] || !CopyInstallFile(source, target))

@@ -1,6 +1,7 @@
 // CMainPage: the install wizard. It owns the four pages and the install
 // settings that the pages and the install operations share.
 #pragma once
+#include "../catalogue/MediaCheck.h"
 #include "../framework/PropertySheet.h"
 #include "Page1.h"
 #include "Page2.h"
@@ -20,6 +21,8 @@ public:
     CString m_strProgramsFolder;  // the all-users Programs folder; the links go into its group
     CString m_strSystemFolder;
     int m_bCreateShortcuts;
+    // Checks the media's files before the install copies them.
+    CMediaCheck m_mediaCheck;
 
     CPage1 m_page1;
     CPage2 m_page2;

@@ -33,6 +33,10 @@ BOOL CPage3::OnInitDialog()
     m_pSheet = CWnd::FromHandle(GetParent());
     CancelToClose();
     SetTimer(INSTALL_TIMER_ID, INSTALL_DELAY_MS);
+    // The media check's provider loads while the page waits anyway.
+    CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
+    if (pSheet)
+        pSheet->m_mediaCheck.AcquireProvider();
     return TRUE;
 }
 

@@ -1,5 +1,5 @@
 // The media folder the build lays out, with the stand-in product.
-#include "../../catalogue/FileHelpers.h"
+#include "../../catalogue/MediaCheck.h"
 #include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
 #include <gtest/gtest.h>
@@ -47,20 +47,21 @@ TEST(Media, TheProductShowsItsWindowAndClosesOnRequest)
 
 TEST(Media, SetupRecordsTheDigestsOfTheFilesLaidOut)
 {
+    CMediaCheck check;
     for (const MediaDigest& row : MediaDigestTable) {
         const std::string path = MediaFolder() + "\\" + row.pszSourceName;
         BYTE digest[SHA256_LENGTH] = {};
-        ASSERT_TRUE(ComputeFileSha256(path.c_str(), digest)) << path;
+        ASSERT_TRUE(check.ComputeSha256(path.c_str(), digest)) << path;
         EXPECT_EQ(0, memcmp(digest, row.digest, SHA256_LENGTH)) << "a stale digest for " << row.pszSourceName;
-        EXPECT_TRUE(IsBuiltMediaFile(path.c_str(), row.pszSourceName));
-        EXPECT_FALSE(IsBuiltMediaFile(path.c_str(), "Setup.exe")) << "a name without a digest is never taken";
+        EXPECT_TRUE(check.IsBuilt(path.c_str(), row.pszSourceName));
+        EXPECT_FALSE(check.IsBuilt(path.c_str(), "Setup.exe")) << "a name without a digest is never taken";
     }
     // The empty file's digest, known to all: the provider hashes SHA-256.
     TestFolder folder("digest");
     WriteFile(folder / "empty", "");
     BYTE digest[SHA256_LENGTH] = {};
-    ASSERT_TRUE(ComputeFileSha256((folder / "empty").c_str(), digest));
+    ASSERT_TRUE(check.ComputeSha256((folder / "empty").c_str(), digest));
     EXPECT_EQ(0xe3, digest[0]);
     EXPECT_EQ(0x55, digest[SHA256_LENGTH - 1]);
-    EXPECT_FALSE(ComputeFileSha256((folder / "missing").c_str(), digest));
+    EXPECT_FALSE(check.ComputeSha256((folder / "missing").c_str(), digest));
 }

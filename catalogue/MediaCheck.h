@@ -1,0 +1,30 @@
+// CMediaCheck: whether files on the media are the ones the build laid out,
+// by their SHA-256 through the system's cryptographic provider. The provider
+// is acquired once and kept for every file: acquiring it loads its DLLs anew
+// each time.
+#pragma once
+#include "../framework/String.h"
+#include "ItemCatalogue.h"
+#include <wincrypt.h>
+
+class CMediaCheck
+{
+public:
+    CMediaCheck();
+    ~CMediaCheck();
+
+    // Acquires the provider ahead of the first file (it is acquired then
+    // otherwise); false when the system has none.
+    BOOL AcquireProvider();
+    // The SHA-256 of the whole file; false when it cannot be read to its end.
+    BOOL ComputeSha256(const CString& path, BYTE digest[SHA256_LENGTH]);
+    // Whether the file's digest is the one recorded for its media name. A
+    // name without a digest is never taken.
+    BOOL IsBuilt(const CString& path, const char* pszSourceName);
+
+private:
+    CMediaCheck(const CMediaCheck&);
+    CMediaCheck& operator=(const CMediaCheck&);
+
+    HCRYPTPROV m_hProvider;
+};
