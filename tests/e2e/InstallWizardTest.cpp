@@ -46,12 +46,6 @@ void CloseProductWindows()
     }
 }
 
-bool Inside(const RECT& inner, const RECT& outer)
-{
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
 // Every visible control of the sheet and its current page: no access key is
 // used twice, every button of the page has one, every control of the page
 // lies inside it, and the page inside the sheet.
@@ -64,27 +58,26 @@ void ExpectWellFormedPage(const WizardDriver& wizard)
         std::string keys;
     } walk = { wizard.CurrentPageWindow(), {}, "" };
     GetWindowRect(walk.page, &walk.pageRect);
-    RECT sheet;
+    RECT sheet, inside;
     GetWindowRect(wizard.Sheet(), &sheet);
-    EXPECT_TRUE(Inside(walk.pageRect, sheet)) << "page " << wizard.CurrentPage() + 1;
+    EXPECT_TRUE(IntersectRect(&inside, &walk.pageRect, &sheet) && EqualRect(&inside, &walk.pageRect));
     EnumChildWindows(
         wizard.Sheet(),
         [](HWND control, LPARAM data) {
             Walk& walk = *reinterpret_cast<Walk*>(data);
-            if (!IsWindowVisible(control))
-                return TRUE;
             char className[32] = "";
             GetClassNameA(control, className, sizeof className);
             std::string text = WindowText(control);
             size_t amp = text.find('&');
-            bool onPage = GetParent(control) == walk.page;
-            if (amp != std::string::npos && amp + 1 < text.size())
+            bool onPage = IsWindowVisible(control) && GetParent(control) == walk.page;
+            if (IsWindowVisible(control) && amp != std::string::npos && amp + 1 < text.size())
                 walk.keys += (char)toupper((unsigned char)text[amp + 1]);
             else if (onPage && !lstrcmpiA(className, "Button"))
                 ADD_FAILURE() << "no access key: " << text;
-            RECT rect;
+            RECT rect, inside;
             GetWindowRect(control, &rect);
-            EXPECT_TRUE(!onPage || Inside(rect, walk.pageRect)) << "beyond its page: " << className << " " << text;
+            EXPECT_TRUE(!onPage || (IntersectRect(&inside, &rect, &walk.pageRect) && EqualRect(&inside, &rect)))
+                << "beyond its page: " << className << " " << text;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&walk));
