@@ -58,7 +58,7 @@ BOOL IsAlteredName(const char* name, int length)
 BOOL IsWindowsFolder(const CString& path)
 {
     char windows[MAX_PATH];
-    UINT length = ::GetSystemWindowsDirectoryA(windows, MAX_PATH);
+    UINT length = ::GetWindowsDirectoryA(windows, MAX_PATH);
     if (length > 0 && length < MAX_PATH && path.CompareNoCase(WithoutTrailingSeparators(windows)) == 0)
         return TRUE;
     CString system = GetSystemFolder();
