@@ -1,7 +1,11 @@
 #include "MediaCheck.h"
 #include <string.h>
 
-CMediaCheck::CMediaCheck() : m_hProvider(0) {}
+CMediaCheck::CMediaCheck() : m_hProvider(0)
+{
+    for (Answer& answer : m_answers)
+        answer = NOT_CHECKED;
+}
 
 CMediaCheck::~CMediaCheck()
 {
@@ -40,11 +44,16 @@ BOOL CMediaCheck::ComputeSha256(const CString& path, BYTE digest[SHA256_LENGTH])
 
 BOOL CMediaCheck::IsBuilt(const CString& path, const char* pszSourceName)
 {
-    for (const MediaDigest& row : MediaDigestTable) {
+    for (int index = 0; index < (int)ARRAYSIZE(MediaDigestTable); ++index) {
+        const MediaDigest& row = MediaDigestTable[index];
         if (strcmp(row.pszSourceName, pszSourceName) != 0)
             continue;
         BYTE digest[SHA256_LENGTH];
-        return ComputeSha256(path, digest) && memcmp(digest, row.digest, SHA256_LENGTH) == 0;
+        if (m_answers[index] == NOT_CHECKED)
+            m_answers[index] = ComputeSha256(path, digest) && memcmp(digest, row.digest, SHA256_LENGTH) == 0
+                                   ? BUILT
+                                   : NOT_BUILT;
+        return m_answers[index] == BUILT;
     }
     return FALSE;
 }

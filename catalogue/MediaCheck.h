@@ -1,7 +1,8 @@
 // CMediaCheck: whether files on the media are the ones the build laid out,
 // by their SHA-256 through the system's cryptographic provider. The provider
-// is acquired once and kept for every file: acquiring it loads its DLLs anew
-// each time.
+// is acquired once and kept for every file (acquiring it loads its DLLs anew
+// each time), and each media name is checked once: a source that feeds two
+// rows gets the same answer for both.
 #pragma once
 #include "../framework/String.h"
 #include "ItemCatalogue.h"
@@ -18,13 +19,21 @@ public:
     BOOL AcquireProvider();
     // The SHA-256 of the whole file; false when it cannot be read to its end.
     BOOL ComputeSha256(const CString& path, BYTE digest[SHA256_LENGTH]);
-    // Whether the file's digest is the one recorded for its media name. A
-    // name without a digest is never taken.
+    // Whether the file's digest is the one recorded for its media name; the
+    // first answer for a name stands. A name without a digest is never taken.
     BOOL IsBuilt(const CString& path, const char* pszSourceName);
 
 private:
     CMediaCheck(const CMediaCheck&);
     CMediaCheck& operator=(const CMediaCheck&);
 
+    enum Answer
+    {
+        NOT_CHECKED,
+        BUILT,
+        NOT_BUILT,
+    };
+
     HCRYPTPROV m_hProvider;
+    Answer m_answers[ARRAYSIZE(MediaDigestTable)];
 };

@@ -9,7 +9,6 @@
 #include "ShortcutWriter.h"
 #include <new>
 #include <stdlib.h>
-#include <string.h>
 
 namespace {
 
@@ -58,29 +57,20 @@ void CSetupApp::InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString&
     CString systemFolder = sheet.m_strSystemFolder;
     CString installFolder = sheet.m_strInstallPath;
     CString sourceFolder = GetModuleFolder();
-    // Whether each row's source is the file the build laid out; a source
-    // that feeds two rows is checked once.
-    BOOL built[ARRAYSIZE(FileTable)];
 
-    for (int index = 0; index < (int)ARRAYSIZE(FileTable); ++index) {
-        const FileEntry& row = FileTable[index];
+    for (const FileEntry& row : FileTable) {
         progress.StepIt();
         const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
         if (!pFolder)
             continue;
 
+        // Setup.exe is the running program, under its own signature; every
+        // other source must be the file the build laid out.
         CString source = JoinPath(sourceFolder, row.pszSourceName);
-        built[index] = row.nKind == FILE_SETUP_SELF;
-        int earlier = 0;
-        while (earlier < index && strcmp(FileTable[earlier].pszSourceName, row.pszSourceName) != 0)
-            ++earlier;
-        if (earlier < index)
-            built[index] = built[earlier];
-        else if (!built[index] && !sourceFolder.IsEmpty())
-            built[index] = sheet.m_mediaCheck.IsBuilt(source, row.pszSourceName);
-
         CString target = JoinPath(*pFolder, row.pszTargetName);
-        if (pFolder->IsEmpty() || sourceFolder.IsEmpty() || !built[index] || !CopyInstallFile(source, target))
+        if (pFolder->IsEmpty() || sourceFolder.IsEmpty() ||
+            (row.nKind != FILE_SETUP_SELF && !sheet.m_mediaCheck.IsBuilt(source, row.pszSourceName)) ||
+            !CopyInstallFile(source, target))
             AppendFailure(failureReport, "ファイルコピー：", target);
         ::Sleep(ITEM_PAUSE_MS);
     }

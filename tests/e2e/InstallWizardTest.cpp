@@ -451,9 +451,6 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOverAnEarlierInstall
     wizard.PressButton(PSBTN_NEXT);
     HWND question = WaitForWindow(BOX_CLASS, "確認", setup->Handle(), 10000);
     ASSERT_NE(nullptr, question);
-    EXPECT_EQ("次のフォルダは既に存在します。\n\n" + tools + "\n\nこのフォルダにインストールしますか？",
-              MessageBoxText(question));
-    EXPECT_FALSE(IsWindowEnabled(wizard.Sheet()));
     PressButton(question, IDNO);
     EXPECT_TRUE(WaitForWindowGone(question));
     Sleep(500);
