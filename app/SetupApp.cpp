@@ -2,6 +2,8 @@
 #include "AdministratorCheck.h"
 #include "ModeSelection.h"
 #include "SingleSetup.h"
+#include "../catalogue/FileHelpers.h"
+#include "../remove/RemovalRun.h"
 #include "../wizard/MainPage.h"
 
 namespace {
@@ -12,19 +14,23 @@ const UINT PRODUCT_CLOSE_TIMEOUT_MS = 5000;
 
 }
 
-CSetupApp::CSetupApp() : CWinApp(NULL) {}
+CSetupApp::CSetupApp() : CWinApp(NULL), m_hOwnProgram(INVALID_HANDLE_VALUE) {}
 
 CSetupApp::~CSetupApp() {}
 
 BOOL CSetupApp::InitInstance()
 {
+    m_hOwnProgram = OpenOwnProgramFile();
     // Before any box and before the product is asked to close: a second
     // setup shows nothing and touches nothing.
-    if (!ClaimSingleSetup())
+    if (!ClaimSingleSetup()) {
+        m_outcome.SetExitCode(ERROR_INSTALL_ALREADY_RUNNING);
         return FALSE;
+    }
     Enable3dControls();
     if (!IsAdministrator()) {
-        ::MessageBoxA(NULL, "管理者権限がありません。", "ERROR", MB_ICONERROR);
+        m_outcome.MessageBox(NULL, "管理者権限がありません。", "ERROR", MB_ICONERROR);
+        m_outcome.SetExitCode(ERROR_ACCESS_DENIED);
         return FALSE;
     }
 
@@ -37,9 +43,13 @@ BOOL CSetupApp::InitInstance()
     }
 
     if (IsRemovalWord(word)) {
-        RunRemoval();
+        CRemovalRun removal(m_outcome);
+        removal.Run();
     } else {
-        CMainPage sheet("インストーラ", NULL, 0);
+        // Until the install has run, leaving the wizard is a cancel.
+        m_outcome.SetExitCode(ERROR_INSTALL_USEREXIT);
+        CMainPage sheet("インストーラ", m_outcome);
+        sheet.m_hSetupProgram = m_hOwnProgram;
         m_pMainWnd = &sheet;
         sheet.DoModal();
         m_pMainWnd = NULL;
@@ -47,14 +57,4 @@ BOOL CSetupApp::InitInstance()
     return FALSE;
 }
 
-void CSetupApp::AppendFailure(CString& failureReport, const char* pszWhat, const char* pszItem)
-{
-    failureReport += pszWhat;
-    failureReport += pszItem;
-    failureReport += "\n";
-}
-
-void CSetupApp::ShowFailureReport(const CString& failureReport)
-{
-    ::MessageBoxA(NULL, CString("下記の内容が失敗しました。\n\n") + failureReport, "ERROR!", MB_ICONINFORMATION);
-}
+int CSetupApp::ExitInstance() { return m_outcome.Finish(); }

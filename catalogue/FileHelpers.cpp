@@ -1,5 +1,6 @@
 #include "FileHelpers.h"
 #include "ItemCatalogue.h"
+#include "Sha256.h"
 #include "../res/resource.h"
 #include <shlobj.h>
 #include <string.h>
@@ -30,6 +31,20 @@ int FullPathRootLength(const char* text)
             ++i;
     }
     return text[i] ? i + 1 : i;
+}
+
+// The running program's file; empty when the system cannot tell.
+CString GetModulePath()
+{
+    CString path;
+    char* buffer = path.GetBuffer(MAX_MODULE_PATH);
+    if (!buffer)
+        return CString();
+    DWORD length = ::GetModuleFileNameA(NULL, buffer, MAX_MODULE_PATH);
+    if (length == 0 || length >= MAX_MODULE_PATH)
+        return CString();
+    path.ReleaseBuffer((int)length);
+    return path;
 }
 
 // Names Windows gives to devices, with or without an extension.
@@ -87,14 +102,12 @@ CString CollapseSeparators(CString path)
 CString GetRegisteredInstallFolder()
 {
     HKEY hKey;
-    if (::RegOpenKeyExA(ProductPathEntry.hRootKey, ProductPathEntry.pszSubKey, 0, KEY_QUERY_VALUE, &hKey) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, PRODUCT_KEY, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
         return CString();
     char program[MAX_PATH];
     DWORD type = 0;
     DWORD size = sizeof program;
-    LONG result = ::RegQueryValueExA(hKey, ProductPathEntry.pszName, NULL, &type, reinterpret_cast<BYTE*>(program),
-                                     &size);
+    LONG result = ::RegQueryValueExA(hKey, PRODUCT_PATH_VALUE, NULL, &type, reinterpret_cast<BYTE*>(program), &size);
     ::RegCloseKey(hKey);
     if (result != ERROR_SUCCESS || type != REG_SZ || size == 0 || program[size - 1] != 0)
         return CString();
@@ -102,18 +115,7 @@ CString GetRegisteredInstallFolder()
     return FullPathRootLength(folder) > 0 ? folder : CString();
 }
 
-CString GetModuleFolder()
-{
-    CString path;
-    char* buffer = path.GetBuffer(MAX_MODULE_PATH);
-    if (!buffer)
-        return CString();
-    DWORD length = ::GetModuleFileNameA(NULL, buffer, MAX_MODULE_PATH);
-    if (length == 0 || length >= MAX_MODULE_PATH)
-        return CString();
-    path.ReleaseBuffer((int)length);
-    return GetParentFolder(path);
-}
+CString GetModuleFolder() { return GetParentFolder(GetModulePath()); }
 
 CString GetSystemFolder()
 {
@@ -198,19 +200,82 @@ BOOL CreateFolderTree(CString path)
     return ::CreateDirectoryA(path, NULL);
 }
 
-BOOL CopyInstallFile(CString source, CString target)
+HANDLE OpenInstallSource(const CString& path)
+{
+    return ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, NULL);
+}
+
+HANDLE OpenOwnProgramFile()
+{
+    CString path = GetModulePath();
+    return path.IsEmpty() ? INVALID_HANDLE_VALUE : OpenInstallSource(path);
+}
+
+CString GetTemporaryCopyPath(const CString& target) { return target + ".new"; }
+
+namespace {
+
+// Writes the rest of the source into the open file, hashing what it writes;
+// false when a read or a write fails or the source ends early.
+BOOL WriteHashed(HANDLE hSource, HANDLE hTarget, BYTE digest[SHA256_LENGTH])
+{
+    LARGE_INTEGER size;
+    if (!::GetFileSizeEx(hSource, &size))
+        return FALSE;
+    CSha256 sha;
+    ULONGLONG total = 0;
+    BYTE buffer[16384];
+    DWORD read;
+    BOOL readable;
+    while ((readable = ::ReadFile(hSource, buffer, sizeof buffer, &read, NULL)) && read > 0) {
+        DWORD written;
+        if (!::WriteFile(hTarget, buffer, read, &written, NULL) || written != read)
+            return FALSE;
+        sha.Update(buffer, read);
+        total += read;
+    }
+    sha.Final(digest);
+    return readable && total == (ULONGLONG)size.QuadPart;
+}
+
+}
+
+BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest)
 {
     CString folder = GetParentFolder(target);
     if (!PathExists(folder) && !CreateFolderTree(folder))
         return FALSE;
-    if (!::CopyFileA(source, target, FALSE))
+    if (hSource == INVALID_HANDLE_VALUE || ::SetFilePointer(hSource, 0, NULL, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
         return FALSE;
-    // Removal and the next install must be able to replace what we put here.
+
+    // A leftover of a killed install goes first; a name that is taken again
+    // meanwhile (a link someone planted) fails the copy rather than being
+    // written through.
+    CString temporary = GetTemporaryCopyPath(target);
+    DeleteInstalledFile(temporary);
+    HANDLE hTemporary = ::CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (hTemporary == INVALID_HANDLE_VALUE)
+        return FALSE;
+    BYTE digest[SHA256_LENGTH];
+    FILETIME lastWrite;
+    BOOL complete = WriteHashed(hSource, hTemporary, digest) &&
+                    (!pExpectedDigest || memcmp(digest, pExpectedDigest, SHA256_LENGTH) == 0) &&
+                    ::GetFileTime(hSource, NULL, NULL, &lastWrite) && ::SetFileTime(hTemporary, NULL, NULL, &lastWrite);
+    ::CloseHandle(hTemporary);
+
+    // A read-only earlier copy (from a CD, say) is replaced all the same, and
+    // keeps its attribute if it stays.
     DWORD attributes = ::GetFileAttributesA(target);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return FALSE;
-    return !(attributes & FILE_ATTRIBUTE_READONLY) ||
-           ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY);
+    BOOL readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    if (complete && readOnly)
+        ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY);
+    BOOL replaced = complete && ::MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!replaced) {
+        if (complete && readOnly)
+            ::SetFileAttributesA(target, attributes);
+        ::DeleteFileA(temporary);
+    }
+    return replaced;
 }
 
 BOOL DeleteInstalledFile(CString path)

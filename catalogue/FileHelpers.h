@@ -40,8 +40,20 @@ BOOL PathExists(const CString& path);
 // Creates the folder after its missing parents; false for a folder that
 // exists already or one that cannot be made.
 BOOL CreateFolderTree(CString path);
-// Copies source to target, overwriting it, after making the target's folder.
+// Opens a file to copy from, for reading, so that nobody can write, delete
+// or rename it while the handle is open; INVALID_HANDLE_VALUE when it cannot.
+HANDLE OpenInstallSource(const CString& path);
+// The running program's own file, opened as OpenInstallSource opens a
+// source: held for the program's life, it cannot be swapped while it runs.
+HANDLE OpenOwnProgramFile();
+// The temporary file that a copy to target is written into first.
+CString GetTemporaryCopyPath(const CString& target);
+// Copies the whole of the open source to target, after making the target's
+// folder: written beside it first, its SHA-256 taken from the bytes written;
+// only when that equals pExpectedDigest (null: any) and nothing was cut short
+// does it replace target, in one step, with the source's last-write time.
+// Otherwise an earlier target stays as it was and nothing is left beside it.
 // The copy is never read-only, whatever the source was (a CD, say).
-BOOL CopyInstallFile(CString source, CString target);
+BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest);
 // Deletes a file, read-only or not; a file that stays keeps its attributes.
 BOOL DeleteInstalledFile(CString path);

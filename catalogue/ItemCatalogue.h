@@ -2,6 +2,8 @@
 // tables walked row by row, in order, by installation and removal alike.
 #pragma once
 #include "../framework/String.h"
+#include "MediaDigests.h"
+#include "Sha256.h"
 
 enum FileKind
 {
@@ -33,17 +35,19 @@ struct RegistryEntry
     const char* pszData;  // null: the row names a key, not a value
 };
 
-// A further value of the uninstall entry, for Windows' list of programs.
-// REG_DWORD data is written as a decimal number.
+// A further value of the uninstall entry, for Windows' list of programs:
+// text (REG_SZ, its placeholders expanded) or, without text, a number
+// (REG_DWORD).
 struct EntryValue
 {
     const char* pszName;
-    DWORD dwType;
-    const char* pszData;
+    const char* pszText;
+    DWORD dwNumber;
 };
+// The number that stands for the installed files' size, in KB rounded up.
+const DWORD INSTALLED_KB = 0xFFFFFFFF;
 
 // The SHA-256 of a product file as the build laid it out on the media.
-const int SHA256_LENGTH = 32;
 struct MediaDigest
 {
     const char* pszSourceName;
@@ -63,15 +67,20 @@ extern const RegistryEntry RegistryTable[6];
 extern const ShortcutEntry ShortcutTable[4];
 // Every source of the file table but Setup.exe, which is the running program
 // and carries its own signature.
-extern const MediaDigest MediaDigestTable[4];
-// The uninstall entry's further values, written in the step of the row below
-// them: the row whose value names the entry.
+extern const MediaDigest MediaDigestTable[MEDIA_DIGEST_COUNT];
+// The digest recorded for a media name; null for a name without one.
+const BYTE* FindMediaDigest(const char* pszSourceName);
+// The uninstall entry's further values, written in the step of the row that
+// names the entry (its display name).
 extern const EntryValue UninstallEntryValues[8];
-extern const RegistryEntry& UninstallEntry;
-// The row that records the installed program's path: its folder is the
+BOOL NamesUninstallEntry(const RegistryEntry& row);
+// Where the product key records the installed program: its folder is the
 // install folder.
-extern const RegistryEntry& ProductPathEntry;
+extern const char PRODUCT_KEY[];
+extern const char PRODUCT_PATH_VALUE[];
 
+// Whether a row's file goes into the install folder.
+BOOL GoesToInstallFolder(const FileEntry& row);
 // The folder, of the two given, that a row's file goes to; null for a row
 // of no known kind.
 const CString* GetTargetFolder(const FileEntry& row, const CString& installFolder, const CString& systemFolder);
@@ -79,10 +88,6 @@ const CString* GetTargetFolder(const FileEntry& row, const CString& installFolde
 extern const char INSTALL_PATH_PLACEHOLDER[];
 extern const char SYSTEM_PATH_PLACEHOLDER[];
 extern const char INSTALL_DATE_PLACEHOLDER[];  // the local date, yyyymmdd
-extern const char INSTALLED_KB_PLACEHOLDER[];  // the installed files' size, in KB rounded up
 
 // One progress step per row of the three tables.
 const int CATALOGUE_STEPS = ARRAYSIZE(FileTable) + ARRAYSIZE(RegistryTable) + ARRAYSIZE(ShortcutTable);
-
-// The pause after every item a walker handles.
-const DWORD ITEM_PAUSE_MS = 100;

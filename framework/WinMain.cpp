@@ -1,4 +1,5 @@
-// The process entry: harden the process, then hand over to AfxWinMain.
+// The process entry: tell msvcrt what it serves, harden the process, then
+// hand over to AfxWinMain.
 // The program starts here rather than in the C runtime's start-up code:
 // msvcrt.dll readies itself as it loads, and all the program needs besides
 // is its static objects constructed. That start-up code (its argument and
@@ -7,8 +8,12 @@
 #include "WinApp.h"
 
 extern "C" void __main();
+extern "C" void __set_app_type(int);
 
 namespace {
+
+// msvcrt's _GUI_APP, which no header of ours declares.
+const int GUI_APP = 2;
 
 typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD);
 
@@ -38,25 +43,6 @@ void HardenProcess()
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
-// The command line after the program's name, as WinMain receives it.
-LPSTR CommandLineArguments()
-{
-    LPSTR text = ::GetCommandLineA();
-    BOOL quoted = FALSE;
-    for (; *text && (quoted || (*text != ' ' && *text != '\t')); ++text)
-        if (*text == '"')
-            quoted = !quoted;
-    while (*text == ' ' || *text == '\t')
-        ++text;
-    return text;
-}
-
-}
-
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
-{
-    HardenProcess();
-    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }
 
 // Static objects live until the process ends, and the system takes back all
@@ -65,11 +51,12 @@ extern "C" int atexit(void (*)()) { return 0; }
 
 extern "C" __attribute__((used, force_align_arg_pointer)) void WinMainCRTStartup()
 {
-    // The static objects first, the application object among them.
+    // A fatal error of the runtime then shows its box instead of ending the
+    // process without a word.
+    __set_app_type(GUI_APP);
+    HardenProcess();
+    // The static objects, the application object among them. The program
+    // reads its command line and show state where it needs them.
     __main();
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    ::GetStartupInfoA(&startup);
-    int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
-    ::ExitProcess(WinMain(::GetModuleHandleA(NULL), NULL, CommandLineArguments(), show));
+    ::ExitProcess(AfxWinMain(::GetModuleHandleA(NULL), NULL, NULL, SW_SHOWDEFAULT));
 }

@@ -1,14 +1,9 @@
-// The install operations of CSetupApp: files, registry values and shortcuts,
-// walked from the catalogue with the wizard's install settings.
-#include "../app/SetupApp.h"
+#include "InstallOperations.h"
 #include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
-#include "../framework/ProgressCtrl.h"
-#include "../wizard/MainPage.h"
 #include "RegValueWriter.h"
 #include "ShortcutWriter.h"
 #include <new>
-#include <stdlib.h>
 
 namespace {
 
@@ -27,24 +22,41 @@ DWORD InstalledKilobytes(const CString& installFolder, const CString& systemFold
     return (DWORD)((bytes + 1023) / 1024);
 }
 
+// A media file, held open until it is copied, and installed only as the
+// build laid it out.
+BOOL CopyFromMedia(const CString& sourceFolder, const char* pszSourceName, const CString& target)
+{
+    const BYTE* pDigest = FindMediaDigest(pszSourceName);
+    if (sourceFolder.IsEmpty() || !pDigest)
+        return FALSE;
+    HANDLE hSource = OpenInstallSource(JoinPath(sourceFolder, pszSourceName));
+    BOOL copied = CopyInstallFile(hSource, target, pDigest);
+    if (hSource != INVALID_HANDLE_VALUE)
+        ::CloseHandle(hSource);
+    return copied;
+}
+
 // The uninstall entry's further values, into its open key; false when any
 // of them could not be written.
 BOOL WriteEntryValues(CRegValueWriter& writer, HKEY hKey, const CString& installFolder, const CString& systemFolder)
 {
     SYSTEMTIME today;
     ::GetLocalTime(&today);
-    CString date, kilobytes;
+    CString date;
     date.Format("%04u%02u%02u", today.wYear, today.wMonth, today.wDay);
-    kilobytes.Format("%lu", InstalledKilobytes(installFolder, systemFolder));
     BOOL written = TRUE;
     for (const EntryValue& value : UninstallEntryValues) {
-        CString data = value.pszData;
-        data.Replace(INSTALL_PATH_PLACEHOLDER, installFolder);
-        data.Replace(INSTALL_DATE_PLACEHOLDER, date);
-        data.Replace(INSTALLED_KB_PLACEHOLDER, kilobytes);
-        BOOL valueWritten = value.dwType == REG_DWORD
-                                ? writer.WriteNumber(hKey, value.pszName, strtoul(data, NULL, 10))
-                                : writer.WriteValue(hKey, value.pszName, data);
+        BOOL valueWritten;
+        if (value.pszText) {
+            CString text = value.pszText;
+            text.Replace(INSTALL_PATH_PLACEHOLDER, installFolder);
+            text.Replace(INSTALL_DATE_PLACEHOLDER, date);
+            valueWritten = writer.WriteValue(hKey, value.pszName, text);
+        } else {
+            DWORD number = value.dwNumber == INSTALLED_KB ? InstalledKilobytes(installFolder, systemFolder)
+                                                          : value.dwNumber;
+            valueWritten = writer.WriteNumber(hKey, value.pszName, number);
+        }
         written = written && valueWritten;
     }
     return written;
@@ -52,36 +64,59 @@ BOOL WriteEntryValues(CRegValueWriter& writer, HKEY hKey, const CString& install
 
 }
 
-void CSetupApp::InstallFiles(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
+CInstallOperations::CInstallOperations(const InstallSettings& settings, CProgressSink& progress,
+                                       CFailureList& failures)
+    : m_settings(settings), m_progress(progress), m_failures(failures)
 {
-    CString systemFolder = sheet.m_strSystemFolder;
-    CString installFolder = sheet.m_strInstallPath;
+}
+
+void CInstallOperations::Run()
+{
+    // Without a destination there is nothing to copy; the registry rows
+    // still run and report what they cannot write.
+    if (!m_settings.m_strInstallPath.IsEmpty())
+        InstallFiles();
+    else
+        for (int row = 0; row < (int)ARRAYSIZE(FileTable); ++row)
+            m_progress.StepRow();
+    InstallRegistry();
+    if (m_settings.m_bCreateShortcuts)
+        InstallShortcuts();
+    else
+        for (int row = 0; row < (int)ARRAYSIZE(ShortcutTable); ++row)
+            m_progress.StepRow();
+}
+
+void CInstallOperations::InstallFiles()
+{
+    const CString& systemFolder = m_settings.m_strSystemFolder;
+    const CString& installFolder = m_settings.m_strInstallPath;
     CString sourceFolder = GetModuleFolder();
 
     for (const FileEntry& row : FileTable) {
-        progress.StepIt();
+        m_progress.StepRow();
         const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
         if (!pFolder)
             continue;
 
-        // Setup.exe is the running program, under its own signature; every
-        // other source must be the file the build laid out.
-        CString source = JoinPath(sourceFolder, row.pszSourceName);
+        // Setup.exe is the running program, held open since it started and
+        // under its own signature.
         CString target = JoinPath(*pFolder, row.pszTargetName);
-        if (pFolder->IsEmpty() || sourceFolder.IsEmpty() ||
-            (row.nKind != FILE_SETUP_SELF && !sheet.m_mediaCheck.IsBuilt(source, row.pszSourceName)) ||
-            !CopyInstallFile(source, target))
-            AppendFailure(failureReport, "ファイルコピー：", target);
-        ::Sleep(ITEM_PAUSE_MS);
+        BOOL copied = !pFolder->IsEmpty() &&
+                      (row.nKind == FILE_SETUP_SELF ? CopyInstallFile(m_settings.m_hSetupProgram, target, NULL)
+                                                    : CopyFromMedia(sourceFolder, row.pszSourceName, target));
+        if (!copied)
+            m_failures.Append("ファイルコピー：", target);
+        m_progress.PauseAfterItem();
     }
 }
 
-void CSetupApp::InstallRegistry(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
+void CInstallOperations::InstallRegistry()
 {
-    CString installFolder = sheet.m_strInstallPath;
+    const CString& installFolder = m_settings.m_strInstallPath;
 
     for (const RegistryEntry& row : RegistryTable) {
-        progress.StepIt();
+        m_progress.StepRow();
         if (row.nKind != REG_WRITE_AND_REMOVE)
             continue;
 
@@ -90,37 +125,36 @@ void CSetupApp::InstallRegistry(CMainPage& sheet, CProgressCtrl& progress, CStri
         HKEY hKey;
         if (::RegCreateKeyExA(row.hRootKey, row.pszSubKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
                               &hKey, NULL) != ERROR_SUCCESS) {
-            AppendFailure(failureReport, "レジストリ書き込み：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
+            m_failures.Append("レジストリ書き込み：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
             continue;
         }
         CRegValueWriter* pWriter = new (std::nothrow) CRegValueWriter;
         BOOL written = pWriter && pWriter->WriteValue(hKey, row.pszName, data);
         // One line for the entry, whichever of its values failed.
-        if (pWriter && &row == &UninstallEntry)
-            written = WriteEntryValues(*pWriter, hKey, installFolder, sheet.m_strSystemFolder) && written;
+        if (pWriter && NamesUninstallEntry(row))
+            written = WriteEntryValues(*pWriter, hKey, installFolder, m_settings.m_strSystemFolder) && written;
         delete pWriter;
         ::RegCloseKey(hKey);
         if (!written)
-            AppendFailure(failureReport, "レジストリ書き込み：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
-        ::Sleep(ITEM_PAUSE_MS);
+            m_failures.Append("レジストリ書き込み：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
+        m_progress.PauseAfterItem();
     }
 }
 
-void CSetupApp::InstallShortcuts(CMainPage& sheet, CProgressCtrl& progress, CString& failureReport)
+void CInstallOperations::InstallShortcuts()
 {
-    CString systemFolder = sheet.m_strSystemFolder;
-    CString linksFolder = GetProgramGroupFolder(sheet.m_strProgramsFolder);
-    CString installFolder = sheet.m_strInstallPath;
+    const CString& systemFolder = m_settings.m_strSystemFolder;
+    CString linksFolder = GetProgramGroupFolder(m_settings.m_strProgramsFolder);
 
     for (const ShortcutEntry& row : ShortcutTable) {
-        progress.StepIt();
+        m_progress.StepRow();
         CString linkPath = JoinPath(linksFolder, row.pszLinkName);
         CString target = row.pszTarget;
         BOOL needsSystemFolder = target.Replace(SYSTEM_PATH_PLACEHOLDER, systemFolder) > 0;
-        target.Replace(INSTALL_PATH_PLACEHOLDER, installFolder);
+        target.Replace(INSTALL_PATH_PLACEHOLDER, m_settings.m_strInstallPath);
         if (linksFolder.IsEmpty() || (needsSystemFolder && systemFolder.IsEmpty()) ||
             !CreateShortcut(linkPath, target, row.pszDescription, row.pszArguments))
-            AppendFailure(failureReport, "ショートカット作成：", linkPath);
-        ::Sleep(ITEM_PAUSE_MS);
+            m_failures.Append("ショートカット作成：", linkPath);
+        m_progress.PauseAfterItem();
     }
 }

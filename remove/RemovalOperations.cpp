@@ -1,46 +1,48 @@
-// The removal operations of CSetupApp: registry entries, shortcuts and
-// files, walked from the catalogue. Folders are never removed.
-#include "../app/SetupApp.h"
+#include "RemovalOperations.h"
 #include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "../res/resource.h"
-#include "ProgressPanel.h"
 
 namespace {
 
 // Removes what a row names below its opened subkey.
-BOOL RemoveRegistryItem(CSetupApp& app, const RegistryEntry& row, HKEY hKey)
+BOOL RemoveRegistryItem(const RegistryEntry& row, HKEY hKey)
 {
     if (row.pszData)
         return ::RegDeleteValueA(hKey, row.pszName) == ERROR_SUCCESS;
     CString keyPath;
     keyPath.Format("%s\\%s", row.pszSubKey, row.pszName);
-    app.DeleteKeyTree(row.hRootKey, keyPath);
+    CRemovalOperations::DeleteKeyTree(row.hRootKey, keyPath);
     return ::RegDeleteKeyA(hKey, row.pszName) == ERROR_SUCCESS;
 }
 
 }
 
-void CSetupApp::RemoveRegistry(CProgressPanel& panel, CString& failureReport)
+CRemovalOperations::CRemovalOperations(CProgressSink& progress, CFailureList& failures)
+    : m_progress(progress), m_failures(failures)
+{
+}
+
+void CRemovalOperations::RemoveRegistry()
 {
     for (const RegistryEntry& row : RegistryTable) {
-        panel.StepIt();
+        m_progress.StepRow();
         if (row.nKind < REG_WRITE_AND_REMOVE || row.nKind > REG_REMOVE)
             continue;
 
         HKEY hKey;
         BOOL removed = FALSE;
         if (::RegOpenKeyExA(row.hRootKey, row.pszSubKey, 0, KEY_ALL_ACCESS, &hKey) == ERROR_SUCCESS) {
-            removed = RemoveRegistryItem(*this, row, hKey);
+            removed = RemoveRegistryItem(row, hKey);
             ::RegCloseKey(hKey);
         }
         if (!removed && row.nKind != REG_REMOVE_QUIET)
-            AppendFailure(failureReport, "レジストリ削除：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
-        ::Sleep(ITEM_PAUSE_MS);
+            m_failures.Append("レジストリ削除：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
+        m_progress.PauseAfterItem();
     }
 }
 
-void CSetupApp::DeleteKeyTree(HKEY hRootKey, CString path)
+void CRemovalOperations::DeleteKeyTree(HKEY hRootKey, CString path)
 {
     HKEY hKey;
     if (::RegOpenKeyExA(hRootKey, path, 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
@@ -61,23 +63,23 @@ void CSetupApp::DeleteKeyTree(HKEY hRootKey, CString path)
     ::RegCloseKey(hKey);
 }
 
-void CSetupApp::RemoveShortcuts(CProgressPanel& panel, CString& failureReport)
+void CRemovalOperations::RemoveShortcuts()
 {
-    CString groupFolder = GetProgramGroupFolder(GetCommonProgramsFolder());
     // Without the Programs folder, or without the group's name, the links
     // cannot be told from anyone else's: each is reported as not removed,
     // under its group-relative name.
-    BOOL located = !groupFolder.IsEmpty();
     CString groupName;
     groupName.LoadString(IDS_PROGRAM_GROUP);
+    CString programsFolder = GetCommonProgramsFolder();
+    BOOL located = !programsFolder.IsEmpty() && !groupName.IsEmpty();
+    CString groupFolder = JoinPath(located ? programsFolder : CString(), groupName);
 
     for (const ShortcutEntry& row : ShortcutTable) {
-        panel.StepIt();
-        CString linkPath;
-        linkPath.Format("%s\\%s", (const char*)(located ? groupFolder : groupName), row.pszLinkName);
+        m_progress.StepRow();
+        CString linkPath = JoinPath(groupFolder, row.pszLinkName);
         if (!located || (PathExists(linkPath) && !DeleteInstalledFile(linkPath)))
-            AppendFailure(failureReport, "ショートカット削除：", linkPath);
-        ::Sleep(ITEM_PAUSE_MS);
+            m_failures.Append("ショートカット削除：", linkPath);
+        m_progress.PauseAfterItem();
     }
     // The group goes with its last link; a folder the user put anything in
     // is not empty, and stays.
@@ -85,22 +87,27 @@ void CSetupApp::RemoveShortcuts(CProgressPanel& panel, CString& failureReport)
         ::RemoveDirectoryA(groupFolder);
 }
 
-void CSetupApp::RemoveFiles(CProgressPanel& panel, CString& failureReport, const CString& installFolder)
+void CRemovalOperations::RemoveFiles(const CString& installFolder)
 {
     CString systemFolder = GetSystemFolder();
 
     for (const FileEntry& row : FileTable) {
-        panel.StepIt();
-        // Setup.exe stays: it runs the removals.
+        m_progress.StepRow();
         const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
-        if (!pFolder || row.nKind == FILE_SETUP_SELF)
+        if (!pFolder)
+            continue;
+        // A copy that a killed install left half-written goes without a word.
+        CString path = JoinPath(*pFolder, row.pszTargetName);
+        if (!pFolder->IsEmpty())
+            DeleteInstalledFile(GetTemporaryCopyPath(path));
+        // Setup.exe stays: it runs the removals.
+        if (row.nKind == FILE_SETUP_SELF)
             continue;
 
         // A folder the system could not name is never guessed at: the file
         // is reported by its bare name and left alone.
-        CString path = JoinPath(*pFolder, row.pszTargetName);
         if (pFolder->IsEmpty() || !DeleteInstalledFile(path))
-            AppendFailure(failureReport, "ファイル削除：", path);
-        ::Sleep(ITEM_PAUSE_MS);
+            m_failures.Append("ファイル削除：", path);
+        m_progress.PauseAfterItem();
     }
 }

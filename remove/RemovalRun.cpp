@@ -1,14 +1,18 @@
-// The removal run of CSetupApp: confirmation, removal with the progress
-// panel showing, and the final report.
-#include "../app/SetupApp.h"
+#include "RemovalRun.h"
 #include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "ProgressPanel.h"
+#include "RemovalOperations.h"
 
-void CSetupApp::RunRemoval()
+CRemovalRun::CRemovalRun(COutcome& outcome) : m_outcome(outcome) {}
+
+void CRemovalRun::Run()
 {
-    if (::MessageBoxA(NULL, "Varnolt を削除しますか？", "確認", MB_YESNO | MB_ICONINFORMATION) != IDYES)
+    if (m_outcome.MessageBox(NULL, "Varnolt を削除しますか？", "確認", MB_YESNO | MB_ICONINFORMATION, IDYES) !=
+        IDYES) {
+        m_outcome.SetExitCode(ERROR_INSTALL_USEREXIT);
         return;
+    }
 
     // The install the registry names, wherever this copy was started from
     // (a download folder, say); its own folder only when none is named, as
@@ -18,23 +22,29 @@ void CSetupApp::RunRemoval()
     if (installFolder.IsEmpty())
         installFolder = GetModuleFolder();
 
+    CFailureList failures;
+    CProgressSink quietProgress;
     CProgressPanel panel(0);
-    CString failureReport;
-    // Removal goes ahead even without the panel's window; the panel then
-    // only keeps count.
-    panel.Create(NULL);
-    panel.SetRange(0, CATALOGUE_STEPS);
-    panel.SetStep(1);
-    panel.SetWindowText("アンインストール中．．．");
-    panel.ShowWindow(SW_SHOW);
+    CShownProgress<CProgressPanel> shownProgress(panel);
+    if (!m_outcome.IsQuiet()) {
+        // Removal goes ahead even without the panel's window; the panel then
+        // only keeps count.
+        panel.Create(NULL);
+        panel.SetRange(0, CATALOGUE_STEPS);
+        panel.SetStep(1);
+        panel.SetWindowText("アンインストール中．．．");
+        panel.ShowWindow(SW_SHOW);
+    }
+    CProgressSink& progress = m_outcome.IsQuiet() ? quietProgress : shownProgress;
 
-    RemoveRegistry(panel, failureReport);
-    RemoveShortcuts(panel, failureReport);
-    RemoveFiles(panel, failureReport, installFolder);
+    CRemovalOperations operations(progress, failures);
+    operations.RemoveRegistry();
+    operations.RemoveShortcuts();
+    operations.RemoveFiles(installFolder);
 
-    panel.DestroyWindow();
-    if (failureReport.IsEmpty())
-        ::MessageBoxA(NULL, "Varnolt を削除しました。", "確認", MB_ICONINFORMATION);
-    else
-        ShowFailureReport(failureReport);
+    if (!m_outcome.IsQuiet())
+        panel.DestroyWindow();
+    if (failures.IsEmpty())
+        m_outcome.MessageBox(NULL, "Varnolt を削除しました。", "確認", MB_ICONINFORMATION);
+    m_outcome.ReportFailures(failures);
 }

@@ -4,8 +4,8 @@
 
 IMPLEMENT_DYNAMIC(CMainPage, CPropertySheet)
 
-CMainPage::CMainPage(const char* pszCaption, CWnd* pParentWnd, UINT iSelectPage)
-    : CPropertySheet(pszCaption, pParentWnd, iSelectPage), m_bCreateShortcuts(0)
+CMainPage::CMainPage(const char* pszCaption, COutcome& outcome, CWnd* pParentWnd, UINT iSelectPage)
+    : CPropertySheet(pszCaption, pParentWnd, iSelectPage), InstallSettings(), m_outcome(outcome)
 {
     m_psh.hIcon = ::LoadIconA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDI_SETUP), RT_GROUP_ICON),
                               MAKEINTRESOURCEA(IDI_SETUP));

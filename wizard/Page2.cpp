@@ -16,12 +16,10 @@ const char PRODUCT_FOLDER[] = "\\VarnX";
 // The longest name the install puts into the install folder.
 int LongestInstalledName()
 {
-    CString installFolder, systemFolder;
     int longest = 0;
     for (const FileEntry& row : FileTable)
-        if (GetTargetFolder(row, installFolder, systemFolder) == &installFolder)
-            if ((int)strlen(row.pszTargetName) > longest)
-                longest = (int)strlen(row.pszTargetName);
+        if (GoesToInstallFolder(row) && (int)strlen(row.pszTargetName) > longest)
+            longest = (int)strlen(row.pszTargetName);
     return longest;
 }
 
@@ -98,9 +96,9 @@ LRESULT CPage2::OnWizardNext()
     }
     // Another program's folder is not taken over without a word.
     if (PathExists(destination) && destination.CompareNoCase(m_strRegisteredFolder) != 0 &&
-        ::MessageBoxA(m_pSheet->m_hWnd,
-                      CString("次のフォルダは既に存在します。\n\n") + destination + "\n\nこのフォルダにインストールしますか？",
-                      "確認", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+        pSheet->m_outcome.MessageBox(
+            m_pSheet->m_hWnd, CString("次のフォルダは既に存在します。\n\n") + destination + "\n\nこのフォルダにインストールしますか？",
+            "確認", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         FocusDestination();
         return -1;
     }
@@ -148,10 +146,11 @@ void CPage2::OnKillFocusPath()
 // The wizard waits for the box: it is the box's owner.
 void CPage2::RefuseDestination()
 {
-    ::MessageBoxA(m_pSheet->m_hWnd,
-                  "インストール先のフォルダが正しくありません。\n\n"
-                  "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
-                  "ERROR", MB_ICONWARNING);
+    static_cast<CMainPage*>(m_pSheet)->m_outcome.MessageBox(
+        m_pSheet->m_hWnd,
+        "インストール先のフォルダが正しくありません。\n\n"
+        "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
+        "ERROR", MB_ICONWARNING);
     FocusDestination();
 }
 

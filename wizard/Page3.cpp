@@ -1,7 +1,7 @@
 #include "Page3.h"
-#include "../app/SetupApp.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "../framework/DataExchange.h"
+#include "../install/InstallOperations.h"
 #include "../res/resource.h"
 #include "MainPage.h"
 
@@ -33,10 +33,6 @@ BOOL CPage3::OnInitDialog()
     m_pSheet = CWnd::FromHandle(GetParent());
     CancelToClose();
     SetTimer(INSTALL_TIMER_ID, INSTALL_DELAY_MS);
-    // The media check's provider loads while the page waits anyway.
-    CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
-    if (pSheet)
-        pSheet->m_mediaCheck.AcquireProvider();
     return TRUE;
 }
 
@@ -58,22 +54,14 @@ void CPage3::RunInstall()
     CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
     if (!pSheet)
         return;
-    CSetupApp* pApp = static_cast<CSetupApp*>(AfxGetApp());
-    CString failureReport;
-
     m_ctlProgress.SetStep(1);
     m_ctlProgress.SetRange(0, CATALOGUE_STEPS);
-    if (!pSheet->m_strInstallPath.IsEmpty())
-        pApp->InstallFiles(*pSheet, m_ctlProgress, failureReport);
-    pApp->InstallRegistry(*pSheet, m_ctlProgress, failureReport);
-    if (pSheet->m_bCreateShortcuts)
-        pApp->InstallShortcuts(*pSheet, m_ctlProgress, failureReport);
-    else
-        for (int row = 0; row < (int)ARRAYSIZE(ShortcutTable); ++row)
-            m_ctlProgress.StepIt();
+    CShownProgress<CProgressCtrl> progress(m_ctlProgress);
+    CFailureList failures;
+    CInstallOperations operations(*pSheet, progress, failures);
+    operations.Run();
 
-    if (!failureReport.IsEmpty())
-        CSetupApp::ShowFailureReport(failureReport);
+    pSheet->m_outcome.ReportFailures(failures);
     m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_NEXT);
     m_pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_NEXT, 0);
 }

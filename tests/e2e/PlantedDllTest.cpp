@@ -23,8 +23,6 @@ const char* const PLANTED_NAMES[] = {
     "winmm.dll", "msi.dll", "propsys.dll", "cryptsp.dll", "secur32.dll", "netapi32.dll", "wininet.dll",
     "setupapi.dll", "mpr.dll", "linkinfo.dll", "ntshrui.dll", "apphelp.dll", "dbghelp.dll", "wsock32.dll",
     "ws2_32.dll", "iphlpapi.dll", "dnsapi.dll", "riched20.dll", "comdlg32.dll", "wtsapi32.dll",
-    // The media check's cryptographic provider and what it brings.
-    "rsaenh.dll", "crypt32.dll", "bcrypt.dll",
 };
 const char RECORD[] = "planted-loaded.txt";
 

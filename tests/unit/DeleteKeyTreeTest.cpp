@@ -1,4 +1,4 @@
-#include "../../app/SetupApp.h"
+#include "../../remove/RemovalOperations.h"
 #include "../support/InstalledState.h"
 #include <shlwapi.h>
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ TEST(DeleteKeyTree, RemovesEveryLevelBelowAndKeepsTheKey)
     SetStringValue(HKEY_LOCAL_MACHINE, root / "Tree", "Value", "stays");
     SetStringValue(HKEY_LOCAL_MACHINE, root / "Tree\\A\\A2", "Value", "goes");
 
-    static_cast<CSetupApp*>(AfxGetApp())->DeleteKeyTree(HKEY_LOCAL_MACHINE, (root / "Tree").c_str());
+    CRemovalOperations::DeleteKeyTree(HKEY_LOCAL_MACHINE, (root / "Tree").c_str());
 
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, root / "Tree"));
     EXPECT_EQ(0u, SubkeyCount(root / "Tree"));
@@ -61,7 +61,7 @@ TEST(DeleteKeyTree, AMissingKeyIsLeftAlone)
 {
     TestKey root;
     CreateKey(root / "Present");
-    static_cast<CSetupApp*>(AfxGetApp())->DeleteKeyTree(HKEY_LOCAL_MACHINE, (root / "Absent").c_str());
+    CRemovalOperations::DeleteKeyTree(HKEY_LOCAL_MACHINE, (root / "Absent").c_str());
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, root / "Absent"));
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, root / "Present"));
 }
@@ -73,7 +73,7 @@ TEST(DeleteKeyTree, AKeyThatCannotGoIsSteppedOverAndTheRestStillGoes)
         CreateKey(root / path);
     ASSERT_TRUE(DenyKeyDeletion(HKEY_LOCAL_MACHINE, root / "Tree\\B", true));
 
-    static_cast<CSetupApp*>(AfxGetApp())->DeleteKeyTree(HKEY_LOCAL_MACHINE, (root / "Tree").c_str());
+    CRemovalOperations::DeleteKeyTree(HKEY_LOCAL_MACHINE, (root / "Tree").c_str());
 
     bool held = KeyExists(HKEY_LOCAL_MACHINE, root / "Tree\\B");
     DenyKeyDeletion(HKEY_LOCAL_MACHINE, root / "Tree\\B", false);

@@ -1,8 +1,21 @@
 #include "../../catalogue/FileHelpers.h"
+#include "../../catalogue/Sha256.h"
 #include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
 #include <ctype.h>
 #include <gtest/gtest.h>
+
+namespace {
+// Copies as the install does: the source held open for the copy.
+bool Copy(const std::string& source, const std::string& target, const BYTE* digest = nullptr)
+{
+    HANDLE file = OpenInstallSource(source.c_str());
+    bool copied = CopyInstallFile(file, target.c_str(), digest);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return copied;
+}
+}
 
 TEST(FileHelpers, CreateFolderTreeMakesEveryMissingLevel)
 {
@@ -32,25 +45,59 @@ TEST(FileHelpers, AFileWhereAFolderIsExpectedIsNotReplaced)
     WriteFile(root / "plain", "a file");
     EXPECT_FALSE(CreateFolderTree((root / "plain\\inner").c_str()));
     EXPECT_EQ("a file", ReadFile(root / "plain"));
-    EXPECT_FALSE(CopyInstallFile((root / "plain").c_str(), (root / "plain\\inner\\copy").c_str()));
+    EXPECT_FALSE(Copy(root / "plain", root / "plain\\inner\\copy"));
 }
 
-TEST(FileHelpers, CopyInstallFileMakesTheFolderAndOverwrites)
+TEST(FileHelpers, CopyInstallFileReplacesOnlyWithWhatWasVerified)
 {
     TestFolder root("copy");
-    WriteFile(root / "source.ex_", "new bytes");
+    const std::string source = root / "source.ex_";
+    WriteFile(source, "new bytes");
     std::string target = root / "new\\folder\\target.exe";
-    EXPECT_TRUE(CopyInstallFile((root / "source.ex_").c_str(), target.c_str()));
+    // A copy a killed install left behind is written over.
+    CreateFolderTree((root / "new\\folder").c_str());
+    WriteFile(target + ".new", "half a copy");
+    EXPECT_TRUE(Copy(source, target));
     EXPECT_EQ("new bytes", ReadFile(target));
+    EXPECT_FALSE(FileExists(target + ".new"));
 
+    // Held for the copy, the source can be read by others, but neither
+    // written, renamed nor deleted.
+    HANDLE held = OpenInstallSource(source.c_str());
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    EXPECT_EQ("new bytes", ReadFile(source));
+    EXPECT_EQ(INVALID_HANDLE_VALUE, CreateFileA(source.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                NULL, OPEN_EXISTING, 0, NULL));
+    EXPECT_FALSE(MoveFileA(source.c_str(), (root / "renamed").c_str()));
+    EXPECT_FALSE(DeleteFileA(source.c_str()));
+    CloseHandle(held);
+
+    // The copy keeps the source's last-write time, and is never read-only.
     WriteFile(target, "old bytes that are longer");
-    EXPECT_TRUE(CopyInstallFile((root / "source.ex_").c_str(), target.c_str()));
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(Copy(source, target));
     EXPECT_EQ("new bytes", ReadFile(target));
+    WIN32_FILE_ATTRIBUTE_DATA from, to;
+    GetFileAttributesExA(source.c_str(), GetFileExInfoStandard, &from);
+    GetFileAttributesExA(target.c_str(), GetFileExInfoStandard, &to);
+    EXPECT_EQ(0, CompareFileTime(&from.ftLastWriteTime, &to.ftLastWriteTime));
+    EXPECT_FALSE(to.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
+
+    // Bytes that are not the ones expected never reach the target.
+    const BYTE otherDigest[SHA256_LENGTH] = { 1 };
+    WriteFile(target, "the earlier copy");
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(Copy(source, target, otherDigest));
+    EXPECT_EQ("the earlier copy", ReadFile(target));
+    EXPECT_TRUE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY) << "kept exactly as it was";
+    EXPECT_FALSE(FileExists(target + ".new"));
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 
     std::string missingTarget = root / "left\\behind.exe";
-    EXPECT_FALSE(CopyInstallFile((root / "missing.ex_").c_str(), missingTarget.c_str()));
+    EXPECT_FALSE(Copy(root / "missing.ex_", missingTarget));
     EXPECT_TRUE(FolderExists(root / "left")) << "the target folder stays when the source is missing";
     EXPECT_FALSE(FileExists(missingTarget));
+    EXPECT_FALSE(FileExists(missingTarget + ".new"));
 }
 
 TEST(FileHelpers, CopyIntoANewFolderGivenWithATrailingBackslash)
@@ -58,7 +105,7 @@ TEST(FileHelpers, CopyIntoANewFolderGivenWithATrailingBackslash)
     TestFolder root("trailing");
     WriteFile(root / "source.dl_", "library");
     std::string target = root / "new\\\\VarnX.dll";
-    EXPECT_TRUE(CopyInstallFile((root / "source.dl_").c_str(), target.c_str()));
+    EXPECT_TRUE(Copy(root / "source.dl_", target));
     EXPECT_EQ("library", ReadFile(root / "new\\VarnX.dll"));
 }
 
@@ -72,7 +119,7 @@ TEST(FileHelpers, DoubleByteCharactersEndingIn5CAreNotSeparators)
     EXPECT_TRUE(CreateFolderTree((folder + "\\中\\ソ").c_str()));
     EXPECT_TRUE(FolderExists(folder + "\\中\\ソ"));
     WriteFile(root / "src", "x");
-    EXPECT_TRUE(CopyInstallFile((root / "src").c_str(), (root / "表\\ソ.txt").c_str()));
+    EXPECT_TRUE(Copy(root / "src", root / "表\\ソ.txt"));
     EXPECT_EQ("x", ReadFile(root / "表\\ソ.txt"));
 }
 

@@ -1,9 +1,8 @@
 // The install engine in-process, against Wine's real registry, files and
 // shell links: what cannot be installed is reported, never guessed at.
-#include "../../app/SetupApp.h"
 #include "../../framework/ProgressCtrl.h"
+#include "../../install/InstallOperations.h"
 #include "../../install/ShortcutWriter.h"
-#include "../../wizard/MainPage.h"
 #include "../support/InstalledState.h"
 #include "../support/TestFolder.h"
 #include <gtest/gtest.h>
@@ -38,21 +37,16 @@ TEST(InstallEngine, ShortcutsRoundTripAndNeverSaveACutPath)
 TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
 {
     TestFolder folder("engine");
-    CSetupApp& app = *static_cast<CSetupApp*>(AfxGetApp());
-    CMainPage sheet("インストーラ", NULL, 0);
-    sheet.m_strInstallPath = (folder / "VarnX").c_str();
     // Neither the system folder nor the Programs folder could be located.
-    sheet.m_strSystemFolder.Empty();
-    sheet.m_strProgramsFolder.Empty();
+    InstallSettings settings = { (folder / "VarnX").c_str(), "", "", TRUE, INVALID_HANDLE_VALUE };
     CProgressCtrl bar;
     bar.Attach(CreateWindowExA(0, PROGRESS_CLASSA, NULL, WS_POPUP, 0, 0, 160, 16, NULL, NULL, NULL, NULL));
     bar.SetRange(0, 16);
     bar.SetStep(1);
 
-    CString report;
-    app.InstallFiles(sheet, bar, report);
-    app.InstallRegistry(sheet, bar, report);
-    app.InstallShortcuts(sheet, bar, report);
+    CShownProgress<CProgressCtrl> progress(bar);
+    CFailureList failures;
+    CInstallOperations(settings, progress, failures).Run();
     EXPECT_EQ(16, (int)bar.SendMessage(PBM_GETPOS)) << "one step per row";
 
     // The sources are not beside this program, so every copy fails too.
@@ -62,7 +56,7 @@ TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
                   "Readme.txt\nファイルコピー：VarnX.cpl\nファイルコピー：VarnX.dll\n"
                   "ショートカット作成：Varnolt.lnk\nショートカット作成：Varnolt の設定.lnk\n"
                   "ショートカット作成：Varnolt の削除.lnk\nショートカット作成：Readme.lnk\n",
-              std::string(report));
+              std::string(failures.GetLines()));
     EXPECT_EQ("\"" + install + "Setup.exe\" /uninstall" + '\0',
               StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString"));
     EXPECT_EQ(install + "VarnX.exe" + '\0', StringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path"));

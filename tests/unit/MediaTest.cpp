@@ -1,8 +1,9 @@
 // The media folder the build lays out, with the stand-in product.
-#include "../../catalogue/MediaCheck.h"
+#include "../../catalogue/ItemCatalogue.h"
 #include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 
 TEST(Media, HoldsSetupAndTheProductUnderItsMediaNames)
 {
@@ -45,17 +46,44 @@ TEST(Media, TheProductShowsItsWindowAndClosesOnRequest)
     EXPECT_TRUE(product.WaitForExit());
 }
 
-TEST(Media, SetupRecordsTheDigestsOfTheFilesLaidOut)
+namespace {
+std::string Sha256Hex(const std::string& message, size_t piece)
 {
-    CMediaCheck check;
-    for (const MediaDigest& row : MediaDigestTable) {
-        const std::string path = MediaFolder() + "\\" + row.pszSourceName;
-        BYTE digest[SHA256_LENGTH] = {};
-        ASSERT_TRUE(check.ComputeSha256(path.c_str(), digest)) << path;
-        EXPECT_EQ(0, memcmp(digest, row.digest, SHA256_LENGTH)) << "a stale digest for " << row.pszSourceName;
-        EXPECT_TRUE(check.IsBuilt(path.c_str(), row.pszSourceName));
-        EXPECT_FALSE(check.IsBuilt(path.c_str(), "Setup.exe")) << "a name without a digest is never taken";
-    }
+    CSha256 sha;
+    for (size_t at = 0; at < message.size(); at += piece)
+        sha.Update(message.data() + at, (DWORD)std::min(piece, message.size() - at));
     BYTE digest[SHA256_LENGTH];
-    EXPECT_FALSE(check.ComputeSha256((MediaFolder() + "\\missing").c_str(), digest));
+    sha.Final(digest);
+    char hex[2 * SHA256_LENGTH + 1];
+    for (int i = 0; i < SHA256_LENGTH; ++i)
+        snprintf(hex + 2 * i, 3, "%02x", digest[i]);
+    return hex;
+}
+}
+
+TEST(Media, Sha256AndTheDigestsRecordedForTheFilesLaidOut)
+{
+    // FIPS 180-4's examples, fed whole and in uneven pieces, and the empty
+    // message, whose padding fills a block of its own.
+    const std::pair<std::string, const char*> examples[] = {
+        { "abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad" },
+        { "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+          "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1" },
+        { std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0" },
+        { "", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855" },
+    };
+    for (const auto& example : examples)
+        for (size_t piece : { example.first.size() + 1, (size_t)1, (size_t)63, (size_t)997 })
+            EXPECT_EQ(example.second, Sha256Hex(example.first, piece)) << example.first.size() << " bytes by " << piece;
+
+    for (const MediaDigest& row : MediaDigestTable) {
+        CSha256 sha;
+        const std::string file = ReadFile(MediaFolder() + "\\" + row.pszSourceName);
+        sha.Update(file.data(), (DWORD)file.size());
+        BYTE digest[SHA256_LENGTH];
+        sha.Final(digest);
+        EXPECT_EQ(0, memcmp(digest, row.digest, SHA256_LENGTH)) << "a stale digest for " << row.pszSourceName;
+        EXPECT_EQ(row.digest, FindMediaDigest(row.pszSourceName));
+    }
+    EXPECT_EQ(nullptr, FindMediaDigest("Setup.exe")) << "a name without a digest is never taken";
 }

@@ -7,7 +7,8 @@
 
 TEST(WizardSheet, HeaderAndPagesAsHandedToTheSystem)
 {
-    CMainPage sheet("インストーラ", NULL, 0);
+    COutcome outcome;
+    CMainPage sheet("インストーラ", outcome);
     EXPECT_STREQ("インストーラ", sheet.m_psh.pszCaption);
     EXPECT_TRUE(sheet.m_psh.dwFlags & PSH_WIZARD);
     EXPECT_TRUE(sheet.m_psh.dwFlags & PSH_USEHICON);

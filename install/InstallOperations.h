@@ -1,0 +1,28 @@
+// CInstallOperations: files, registry values and shortcuts, walked from the
+// catalogue with the settings given. Each row takes one step of the
+// progress; what could not be installed goes into the failure list.
+#pragma once
+#include "../outcome/FailureList.h"
+#include "../outcome/ProgressSink.h"
+#include "InstallSettings.h"
+
+class CInstallOperations
+{
+public:
+    CInstallOperations(const InstallSettings& settings, CProgressSink& progress, CFailureList& failures);
+
+    // The three walks in order; without shortcuts their steps are still
+    // taken, so the progress always reaches its end.
+    void Run();
+    void InstallFiles();
+    void InstallRegistry();
+    void InstallShortcuts();
+
+private:
+    CInstallOperations(const CInstallOperations&);
+    CInstallOperations& operator=(const CInstallOperations&);
+
+    const InstallSettings& m_settings;
+    CProgressSink& m_progress;
+    CFailureList& m_failures;
+};

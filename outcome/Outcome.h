@@ -1,0 +1,37 @@
+// COutcome: how a run ends and what it says: its boxes (none in a quiet
+// run), the log that repeats them when one is asked for, and the exit code
+// that deployment tools read.
+#pragma once
+#include "../framework/String.h"
+#include "FailureList.h"
+
+class COutcome
+{
+public:
+    COutcome();
+
+    // No box is shown: each takes its quiet answer.
+    void SetQuiet(BOOL bQuiet) { m_bQuiet = bQuiet; }
+    BOOL IsQuiet() const { return m_bQuiet; }
+    // The file that receives the log when the run ends; empty for none.
+    void SetLogFile(const CString& path) { m_strLogFile = path; }
+
+    // MessageBoxA where someone watches, else nQuietAnswer; the log gets
+    // the caption and the text either way.
+    int MessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType, int nQuietAnswer = IDOK);
+    // After a walk: an empty list is a run with every row done; otherwise
+    // the list is shown in one box and the run has failed.
+    void ReportFailures(const CFailureList& failures, HWND hOwner = NULL);
+
+    void SetExitCode(int nExitCode) { m_nExitCode = nExitCode; }
+    int GetExitCode() const { return m_nExitCode; }
+    // Writes the log, if one is asked for, closed by the exit code; returns
+    // the exit code.
+    int Finish();
+
+private:
+    BOOL m_bQuiet;
+    int m_nExitCode;
+    CString m_strLogFile;
+    CString m_strLog;
+};
