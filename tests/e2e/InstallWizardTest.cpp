@@ -211,6 +211,11 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_TRUE(EndsWithoutAWindow(setupPath, setupPath));
     EXPECT_TRUE(EndsWithoutAWindow(setupPath, setupPath + " /uninstall"));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY)) << "nothing touched";
+    // The running program's file cannot be swapped for another: the install
+    // folder gets the program that runs.
+    EXPECT_FALSE(MoveFileA(setupPath.c_str(), (m_media + "\\Setup.old").c_str()));
+    EXPECT_FALSE(DeleteFileA(setupPath.c_str()));
+    EXPECT_FALSE(CopyFileA((m_media + "\\VarnX.ex_").c_str(), setupPath.c_str(), FALSE));
     EXPECT_EQ(ReadFile(m_media + "\\Readme.txt"), wizard.ControlText(IDC_README));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_BACK));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_NEXT));
@@ -343,6 +348,11 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
         EXPECT_EQ(SW_SHOWNORMAL, link.showCommand) << expected.name;
     }
 
+    // Copies a killed install left half-written go with the removal, unreported.
+    WriteFile(installFolder + "\\VarnX.exe.new", "half");
+    WriteFile(installFolder + "\\Setup.exe.new", "half");
+    WriteFile(SystemFolder() + "\\VarnX.cpl.new", "half");
+
     // The uninstall entry's own command line, run as the shell runs it.
     const std::string command = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str();
     RemovalOutcome removed = RunRemoval("", command, "cycle-removal");
@@ -353,6 +363,9 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     for (const auto& link : links)
         EXPECT_FALSE(FileExists(programs + link.name)) << link.name;
     EXPECT_FALSE(FolderExists(programs)) << "the emptied group goes";
+    for (const std::string& leftover : { installFolder + "\\VarnX.exe.new", installFolder + "\\Setup.exe.new",
+                                         SystemFolder() + "\\VarnX.cpl.new" })
+        EXPECT_FALSE(FileExists(leftover)) << leftover;
     EXPECT_EQ("the user's own", ReadFile(installFolder + "\\notes.txt"));
     for (const InstalledFile& file : INSTALLED_FILES)
         EXPECT_EQ(file.source == std::string("Setup.exe"),
@@ -366,7 +379,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     RemoveTree(installParent);
 }
 
-TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOverAnEarlierInstallWithAFileInUse)
+TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarlierInstallWithAFileInUse)
 {
     TestFolder destination("destination");
     const std::string installFolder = destination / "VarnX";
@@ -382,17 +395,19 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOverAnEarlierInstall
     WriteFile(installFolder + "\\VarnX.dll", "an older library");
     SetFileAttributesA((installFolder + "\\VarnX.dll").c_str(), FILE_ATTRIBUTE_READONLY);
     SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "an older name");
-    // Another program holds the system folder's library loaded.
-    HMODULE held = LoadLibraryA((SystemFolder() + "\\VarnX.dll").c_str());
+    // Another program holds the system folder's applet loaded; the system
+    // folder's library is an earlier one.
+    HMODULE held = LoadLibraryA((SystemFolder() + "\\VarnX.cpl").c_str());
     ASSERT_NE(nullptr, held);
+    const std::string systemLibrary = SystemFolder() + "\\VarnX.dll";
+    WriteFile(systemLibrary, "an earlier system library");
     // Media as on a CD, read-only, and not as built: the program with one
-    // byte changed, the applet cut short, the readme another text.
+    // byte changed, the readme another text. The library is swapped once
+    // the install folder's copy is in place (below).
     std::string program = ReadFile(m_media + "\\VarnX.ex_");
     program[program.size() / 2] ^= 1;
     WriteFile(m_media + "\\VarnX.ex_", program);
-    WriteFile(m_media + "\\VarnX.cp_", ReadFile(m_media + "\\VarnX.cp_").substr(0, 1000));
     WriteFile(m_media + "\\Readme.txt", "first line\r\nLF only\n\nlast line without a break");
-    DeleteFileA((SystemFolder() + "\\VarnX.cpl").c_str());
     for (const char* name : MEDIA_FILES)
         SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY);
 
@@ -470,6 +485,18 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOverAnEarlierInstall
     EXPECT_FALSE(wizard.Checked(IDC_CREATE_SHORTCUTS));
     wizard.ClickSheetButton(WIZARD_NEXT);
 
+    // The user's own program swaps the library on the media as soon as the
+    // install folder's copy is in place, before the system folder's row.
+    const std::string mediaLibrary = m_media + "\\VarnX.dl_";
+    const std::string builtLibrary = ReadFile(MediaFolder() + "\\VarnX.dl_");
+    bool swapped = false;
+    for (DWORD start = GetTickCount(); !swapped && GetTickCount() - start < 20000; Sleep(5))
+        if (ReadFile(installFolder + "\\VarnX.dll") == builtLibrary) {
+            SetFileAttributesA(mediaLibrary.c_str(), FILE_ATTRIBUTE_NORMAL);
+            swapped = CopyFileA((m_media + "\\VarnX.cp_").c_str(), mediaLibrary.c_str(), FALSE);
+        }
+    EXPECT_TRUE(swapped);
+
     // The failure is listed once, before the finish page.
     HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup->Handle());
     ASSERT_NE(nullptr, box);
@@ -493,19 +520,19 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOverAnEarlierInstall
     EXPECT_TRUE(setup->WaitForExit());
     EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 3000)) << "nothing started";
 
-    // The earlier program and readme stay as they were: good copies.
-    ExpectInstalledFiles(installFolder, "VarnX.cpl");
-    EXPECT_FALSE(FileExists(SystemFolder() + "\\VarnX.cpl")) << "nothing of a cut-short file";
+    // The earlier program and readme stay as they were: good copies. So
+    // does the earlier system library, with nothing left beside it.
+    ExpectInstalledFiles(installFolder, "VarnX.dll");
+    EXPECT_EQ("an earlier system library", ReadFile(systemLibrary));
+    EXPECT_FALSE(FileExists(systemLibrary + ".new"));
     EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
 
     // Nothing read-only is left in the way: only the missing applet fails.
     RemovalOutcome removed = RunRemoval("", StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str(),
                                         "wizard-readonly-removal");
     EXPECT_EQ("ERROR!", removed.caption);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\nファイル削除：" +
-                  SystemFolder() + "\\VarnX.dll\n",
-              removed.text)
-        << "the library still held";
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\n", removed.text)
+        << "the applet still held";
     FreeLibrary(held);
     for (const char* name : MEDIA_FILES)
         SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
