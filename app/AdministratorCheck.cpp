@@ -1,4 +1,5 @@
 #include "AdministratorCheck.h"
+#include "../catalogue/Platform.h"
 
 namespace {
 
@@ -51,14 +52,6 @@ HANDLE OpenCallerToken()
     return NULL;
 }
 
-}
-
-BOOL IsWindowsNT()
-{
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    ::GetVersionExA(&version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 BOOL IsAdministrator()

@@ -3,5 +3,4 @@
 #pragma once
 #include <windows.h>
 
-BOOL IsWindowsNT();
 BOOL IsAdministrator();

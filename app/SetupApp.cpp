@@ -21,9 +21,13 @@ CSetupApp::~CSetupApp() {}
 BOOL CSetupApp::InitInstance()
 {
     m_hOwnProgram = OpenOwnProgramFile();
-    // Before any box and before the product is asked to close: a second
-    // setup shows nothing and touches nothing.
-    if (!ClaimSingleSetup()) {
+    // Before anything else is shown and before the product is asked to
+    // close: a second setup touches nothing, and says so only when it cannot
+    // hand over to the first.
+    BOOL handedOver;
+    if (!ClaimSingleSetup(&handedOver)) {
+        if (!handedOver)
+            m_outcome.MessageBox(NULL, "別のセットアップが実行中です。", "ERROR", MB_ICONERROR);
         m_outcome.SetExitCode(ERROR_INSTALL_ALREADY_RUNNING);
         return FALSE;
     }

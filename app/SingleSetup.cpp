@@ -1,10 +1,14 @@
 #include "SingleSetup.h"
+#include "../catalogue/Platform.h"
 
 namespace {
 
 // A named section rather than a bare mutex: it also carries the first
 // setup's process id, by which the second finds that one's windows.
+// Another session is another user: the name lies in the global namespace,
+// which NT 4 and the older family do not have.
 const char SECTION_NAME[] = "Quorlen.Varnolt.Setup";
+const char GLOBAL_SECTION_NAME[] = "Global\\Quorlen.Varnolt.Setup";
 
 struct WindowSearch
 {
@@ -27,14 +31,17 @@ BOOL CALLBACK FindSetupWindow(HWND hWnd, LPARAM lParam)
 
 }
 
-BOOL ClaimSingleSetup()
+BOOL ClaimSingleSetup(BOOL* pbHandedOver)
 {
-    // Never closed: the section lives exactly as long as this setup.
-    HANDLE hSection = ::CreateFileMappingA(INVALID_HANDLE_VALUE, NULL, PAGE_READWRITE, 0, sizeof(DWORD), SECTION_NAME);
+    *pbHandedOver = FALSE;
+    // Never closed: the section lives exactly as long as this setup. It
+    // cannot be made when the name is taken by an object of another kind
+    // or by one we may not open: then there is no claim.
+    HANDLE hSection = ::CreateFileMappingA(INVALID_HANDLE_VALUE, NULL, PAGE_READWRITE, 0, sizeof(DWORD),
+                                           IsWindows2000OrLater() ? GLOBAL_SECTION_NAME : SECTION_NAME);
     DWORD error = ::GetLastError();
-    // Held by a setup running with other rights, which we may not open.
     if (!hSection)
-        return error != ERROR_ACCESS_DENIED;
+        return FALSE;
     DWORD* pFirstId = static_cast<DWORD*>(::MapViewOfFile(hSection, FILE_MAP_WRITE, 0, 0, sizeof(DWORD)));
     if (error != ERROR_ALREADY_EXISTS) {
         if (pFirstId) {
@@ -53,6 +60,7 @@ BOOL ClaimSingleSetup()
         if (::IsIconic(search.hFound))
             ::ShowWindow(search.hFound, SW_RESTORE);
         ::SetForegroundWindow(search.hFound);
+        *pbHandedOver = TRUE;
     }
     ::CloseHandle(hSection);
     return FALSE;

@@ -1,5 +1,6 @@
 #include "FileHelpers.h"
 #include "ItemCatalogue.h"
+#include "Platform.h"
 #include "Sha256.h"
 #include "../res/resource.h"
 #include <shlobj.h>
@@ -9,29 +10,6 @@ namespace {
 
 // Longest path the system hands out (the \\?\ form included).
 const DWORD MAX_MODULE_PATH = 32768;
-
-// The length of a full path's root, its backslash included ("C:\",
-// "\\server\share\"); 0 for a path that is not a full one.
-int FullPathRootLength(const char* text)
-{
-    BOOL driveLetter = (*text >= 'A' && *text <= 'Z') || (*text >= 'a' && *text <= 'z');
-    if (driveLetter && text[1] == ':' && text[2] == '\\')
-        return 3;
-    if (text[0] != '\\' || text[1] != '\\')
-        return 0;
-    // Two names, the server's and the share's, neither of them empty.
-    int i = 2;
-    for (int name = 0; name < 2; ++name) {
-        int start = i;
-        while (text[i] && text[i] != '\\')
-            i = (int)(NextCharacter(text + i) - text);
-        if (i == start || (name == 0 && !text[i]))
-            return 0;
-        if (name == 0)
-            ++i;
-    }
-    return text[i] ? i + 1 : i;
-}
 
 // The running program's file; empty when the system cannot tell.
 CString GetModulePath()
@@ -69,17 +47,27 @@ BOOL IsAlteredName(const char* name, int length)
     return FALSE;
 }
 
-// Folders that belong to Windows itself.
-BOOL IsWindowsFolder(const CString& path)
-{
-    char windows[MAX_PATH];
-    UINT length = ::GetWindowsDirectoryA(windows, MAX_PATH);
-    if (length > 0 && length < MAX_PATH && path.CompareNoCase(WithoutTrailingSeparators(windows)) == 0)
-        return TRUE;
-    CString system = GetSystemFolder();
-    return !system.IsEmpty() && path.CompareNoCase(WithoutTrailingSeparators(system)) == 0;
 }
 
+int FullPathRootLength(const char* text)
+{
+    BOOL driveLetter = (*text >= 'A' && *text <= 'Z') || (*text >= 'a' && *text <= 'z');
+    if (driveLetter && text[1] == ':' && text[2] == '\\')
+        return 3;
+    if (text[0] != '\\' || text[1] != '\\')
+        return 0;
+    // Two names, the server's and the share's, neither of them empty.
+    int i = 2;
+    for (int name = 0; name < 2; ++name) {
+        int start = i;
+        while (text[i] && text[i] != '\\')
+            i = (int)(NextCharacter(text + i) - text);
+        if (i == start || (name == 0 && !text[i]))
+            return 0;
+        if (name == 0)
+            ++i;
+    }
+    return text[i] ? i + 1 : i;
 }
 
 CString WithoutTrailingSeparators(CString path)
@@ -111,11 +99,21 @@ CString GetRegisteredInstallFolder()
     ::RegCloseKey(hKey);
     if (result != ERROR_SUCCESS || type != REG_SZ || size == 0 || program[size - 1] != 0)
         return CString();
+    // A folder that page 2 would refuse (a stale entry, or one edited by
+    // hand) is no install of ours, and nothing is deleted in it.
     CString folder = GetParentFolder(program);
-    return FullPathRootLength(folder) > 0 ? folder : CString();
+    return IsUsableFolder(folder, LongestInstalledName()) ? GetLongFolderPath(folder) : CString();
 }
 
 CString GetModuleFolder() { return GetParentFolder(GetModulePath()); }
+
+BOOL IsMediaFolder(const CString& folder)
+{
+    for (const FileEntry& row : FileTable)
+        if (strcmp(row.pszSourceName, row.pszTargetName) != 0 && PathExists(JoinPath(folder, row.pszSourceName)))
+            return TRUE;
+    return FALSE;
+}
 
 CString GetSystemFolder()
 {
@@ -169,7 +167,7 @@ BOOL IsUsableFolder(const CString& typedPath, int nameLength)
             return FALSE;
         name = *end ? end + 1 : end;
     }
-    if (IsWindowsFolder(path))
+    if (IsSharedFolder(GetLongFolderPath(path)))
         return FALSE;
     CString root = path.Left(rootLength);
     if (text[rootLength - 1] != '\\')
@@ -179,6 +177,17 @@ BOOL IsUsableFolder(const CString& typedPath, int nameLength)
         return FALSE;
     attributes = ::GetFileAttributesA(path);
     return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,
+                                    CString& destinationLong)
+{
+    if (!IsUsableFolder(destination, LongestInstalledName()))
+        return DESTINATION_UNUSABLE;
+    destinationLong = GetLongFolderPath(destination);
+    if (!registeredFolder.IsEmpty() && destinationLong.CompareNoCase(registeredFolder) != 0)
+        return DESTINATION_NOT_REGISTERED;
+    return DESTINATION_TAKEN;
 }
 
 CString GetParentFolder(const CString& path)

@@ -6,6 +6,10 @@
 // Folder of the running program file, without a trailing backslash; empty
 // when the system cannot tell.
 CString GetModuleFolder();
+// Whether the folder holds a file under a media name (one the install
+// renames, "VarnX.ex_" say): the media the product came from, never an
+// install of it.
+BOOL IsMediaFolder(const CString& folder);
 // The Windows system folder; empty when the system cannot tell.
 CString GetSystemFolder();
 // The all-users Start-menu Programs folder, made if missing; empty when the
@@ -20,18 +24,34 @@ CString JoinPath(const CString& folder, const char* name);
 // Whether the folder can take an install whose files have names of up to
 // nameLength characters, placed and found again: a full path (drive letter,
 // colon, backslash, or \\server\share) below a root that exists, not the
-// root itself, nor the Windows or system folder, nor a file; each name in it
+// root itself, nor the Windows folder or below it, nor a folder all programs
+// or users share (compared in its long form), nor a file; each name in it
 // one that Windows keeps as written (no forbidden character, no device name,
 // no dot or space at its end); short enough for MAX_PATH. A trailing
 // backslash names the same folder.
 BOOL IsUsableFolder(const CString& path, int nameLength);
+// The length of a full path's root, its backslash included ("C:\\",
+// "\\\\server\\share\\"); 0 for a path that is not a full one.
+int FullPathRootLength(const char* text);
+enum DestinationVerdict
+{
+    DESTINATION_TAKEN,
+    DESTINATION_UNUSABLE,         // refused by IsUsableFolder
+    DESTINATION_NOT_REGISTERED,   // another folder than the registered install's
+};
+// Whether an install may go into destination (no trailing backslash): a
+// usable folder, and the registered install's own when there is one (a
+// second copy would orphan the first). destinationLong receives its long
+// form, which is what the install uses.
+DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,
+                                    CString& destinationLong);
 // The path as Windows reads it: each "/" a backslash, and pairs of
 // backslashes one, but for the two that begin a network path.
 CString CollapseSeparators(CString path);
 // The path without the backslashes at its end.
 CString WithoutTrailingSeparators(CString path);
-// The folder of the installed program that the registry names; empty when
-// it names none, or no full path.
+// The folder of the installed program that the registry names, in its long
+// form; empty when it names none, or one that IsUsableFolder refuses.
 CString GetRegisteredInstallFolder();
 // The text before the last backslash; empty when there is none.
 CString GetParentFolder(const CString& path);

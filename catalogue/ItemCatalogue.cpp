@@ -6,6 +6,15 @@ BOOL GoesToInstallFolder(const FileEntry& row)
     return row.nKind == FILE_TO_INSTALL_DIR || row.nKind == FILE_SETUP_SELF;
 }
 
+int LongestInstalledName()
+{
+    int longest = 0;
+    for (const FileEntry& row : FileTable)
+        if (GoesToInstallFolder(row) && (int)strlen(row.pszTargetName) > longest)
+            longest = (int)strlen(row.pszTargetName);
+    return longest;
+}
+
 const CString* GetTargetFolder(const FileEntry& row, const CString& installFolder, const CString& systemFolder)
 {
     if (GoesToInstallFolder(row))

@@ -6,6 +6,26 @@ namespace {
 // The sheet whose PropertySheetA call is running: the sheet callback gets no
 // data of ours. One user-interface thread opens one sheet at a time.
 CPropertySheet* g_pSheetStarting;
+
+typedef BOOL(WINAPI* SetWindowSubclassFn)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
+typedef BOOL(WINAPI* RemoveWindowSubclassFn)(HWND, SUBCLASSPROC, UINT_PTR);
+typedef LRESULT(WINAPI* DefSubclassProcFn)(HWND, UINT, WPARAM, LPARAM);
+
+// comctl32's subclass calls, found at run time: before version 6 it exports
+// them by ordinal only, and a program that imports them by name does not
+// even load there.
+template <class Fn>
+Fn FindSubclassCall(const char* pszName, WORD ordinal)
+{
+    HMODULE comctl32 = ::GetModuleHandleA("comctl32.dll");
+    FARPROC call = comctl32 ? ::GetProcAddress(comctl32, pszName) : NULL;
+    if (!call && comctl32)
+        call = ::GetProcAddress(comctl32, MAKEINTRESOURCEA(ordinal));
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(call));
+}
+
+RemoveWindowSubclassFn g_pfnRemoveWindowSubclass;
+DefSubclassProcFn g_pfnDefSubclassProc;
 }
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
@@ -58,7 +78,11 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT message, LPARAM)
     if (message != PSCB_INITIALIZED || !g_pSheetStarting)
         return 0;
     // The subclass only lets go of the window when it is destroyed.
-    if (::SetWindowSubclass(hWnd, &CPropertySheet::SheetSubclassProc, 0, 0))
+    SetWindowSubclassFn pfnSetWindowSubclass = FindSubclassCall<SetWindowSubclassFn>("SetWindowSubclass", 410);
+    g_pfnRemoveWindowSubclass = FindSubclassCall<RemoveWindowSubclassFn>("RemoveWindowSubclass", 412);
+    g_pfnDefSubclassProc = FindSubclassCall<DefSubclassProcFn>("DefSubclassProc", 413);
+    if (pfnSetWindowSubclass && g_pfnRemoveWindowSubclass && g_pfnDefSubclassProc &&
+        pfnSetWindowSubclass(hWnd, &CPropertySheet::SheetSubclassProc, 0, 0))
         g_pSheetStarting->Attach(hWnd, TRUE);
     g_pSheetStarting = NULL;
     return 0;
@@ -71,7 +95,7 @@ LRESULT CALLBACK CPropertySheet::SheetSubclassProc(HWND hWnd, UINT message, WPAR
         CWnd* pSheet = CWnd::FromHandle(hWnd);
         if (pSheet)
             pSheet->Detach();
-        ::RemoveWindowSubclass(hWnd, &CPropertySheet::SheetSubclassProc, 0);
+        g_pfnRemoveWindowSubclass(hWnd, &CPropertySheet::SheetSubclassProc, 0);
     }
-    return ::DefSubclassProc(hWnd, message, wParam, lParam);
+    return g_pfnDefSubclassProc(hWnd, message, wParam, lParam);
 }

@@ -1,6 +1,7 @@
 #include "InstallOperations.h"
 #include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../catalogue/Platform.h"
 #include "RegValueWriter.h"
 #include "ShortcutWriter.h"
 #include <new>
@@ -146,13 +147,17 @@ void CInstallOperations::InstallShortcuts()
     const CString& systemFolder = m_settings.m_strSystemFolder;
     CString linksFolder = GetProgramGroupFolder(m_settings.m_strProgramsFolder);
 
+    // The system folder's programs are started from where they can load the
+    // applet that the system folder got.
+    CString hostFolder = systemFolder.IsEmpty() ? CString() : GetAppletHostFolder(systemFolder);
+
     for (const ShortcutEntry& row : ShortcutTable) {
         m_progress.StepRow();
         CString linkPath = JoinPath(linksFolder, row.pszLinkName);
         CString target = row.pszTarget;
-        BOOL needsSystemFolder = target.Replace(SYSTEM_PATH_PLACEHOLDER, systemFolder) > 0;
+        BOOL needsSystemFolder = target.Replace(SYSTEM_PATH_PLACEHOLDER, hostFolder) > 0;
         target.Replace(INSTALL_PATH_PLACEHOLDER, m_settings.m_strInstallPath);
-        if (linksFolder.IsEmpty() || (needsSystemFolder && systemFolder.IsEmpty()) ||
+        if (linksFolder.IsEmpty() || (needsSystemFolder && hostFolder.IsEmpty()) ||
             !CreateShortcut(linkPath, target, row.pszDescription, row.pszArguments))
             m_failures.Append("ショートカット作成：", linkPath);
         m_progress.PauseAfterItem();

@@ -16,11 +16,13 @@ void CRemovalRun::Run()
 
     // The install the registry names, wherever this copy was started from
     // (a download folder, say); its own folder only when none is named, as
-    // when an earlier removal has deleted the keys already. Read before the
-    // registry rows delete it.
+    // when an earlier removal has deleted the keys already, and never the
+    // media. Read before the registry rows delete it.
     CString installFolder = GetRegisteredInstallFolder();
     if (installFolder.IsEmpty())
         installFolder = GetModuleFolder();
+    if (IsMediaFolder(installFolder))
+        installFolder.Empty();
 
     CFailureList failures;
     CProgressSink quietProgress;

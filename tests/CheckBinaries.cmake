@@ -9,6 +9,7 @@ cmake_policy(SET CMP0057 NEW)
 # exception machinery, which would bring back a hundred kilobytes. The
 # program has its own entry, which applies no pseudo-relocations: it needs
 # none. The 64-bit program carries the unwind data of its own functions.
+# Both are aware of terminal services.
 set(SIZE_LIMIT 65536)
 # Archive members pulled into the program, and the runtime's own symbols.
 set(EXCEPTION_RUNTIME "(libgcc_eh|libwinpthread|libpthread)\\.a\\(|libstdc\\+\\+\\.a\\((eh_|vterminate|cp-demangle|new_op)|__gxx_personality|_Unwind_|__cxa_|__emutls")
@@ -87,6 +88,19 @@ foreach(entry ${BINARIES})
     endforeach()
     if(NOT dump MATCHES "DllCharacteristics[^\n]*\n([^\n]*\n)*[^\n]*DYNAMIC_BASE" OR NOT dump MATCHES "NX_COMPAT")
         message(FATAL_ERROR "${binary} lacks ASLR or DEP")
+    endif()
+    if(NOT dump MATCHES "TERMINAL_SERVICE_AWARE")
+        message(FATAL_ERROR "${binary} is not marked as aware of terminal services")
+    endif()
+    # The 32-bit build serves Windows whose common controls export the
+    # subclass calls by ordinal only, and the older family.
+    if(format STREQUAL "pei-i386")
+        if(dump MATCHES "[^\n]*(SetWindowSubclass|DefSubclassProc|RemoveWindowSubclass)")
+            message(FATAL_ERROR "${binary} imports ${CMAKE_MATCH_1} by name")
+        endif()
+        if(NOT dump MATCHES "MajorSubsystemVersion\t4\nMinorSubsystemVersion\t0\n")
+            message(FATAL_ERROR "${binary} asks for a subsystem newer than 4.0")
+        endif()
     endif()
     file(SIZE ${binary} size)
     if(size GREATER SIZE_LIMIT)

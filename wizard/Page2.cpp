@@ -5,7 +5,6 @@
 #include "../res/resource.h"
 #include "MainPage.h"
 #include <shlobj.h>
-#include <string.h>
 
 IMPLEMENT_DYNCREATE(CPage2, CPropertyPage)
 
@@ -13,15 +12,6 @@ namespace {
 
 const char PRODUCT_FOLDER[] = "\\VarnX";
 
-// The longest name the install puts into the install folder.
-int LongestInstalledName()
-{
-    int longest = 0;
-    for (const FileEntry& row : FileTable)
-        if (GoesToInstallFolder(row) && (int)strlen(row.pszTargetName) > longest)
-            longest = (int)strlen(row.pszTargetName);
-    return longest;
-}
 
 }
 
@@ -83,19 +73,31 @@ LRESULT CPage2::OnWizardNext()
     UpdateData(TRUE);
     m_strInstallPath = CollapseSeparators(m_strInstallPath);
     UpdateData(FALSE);
-    // The folder is handed on as one name, never with a backslash at its end.
-    CString destination = WithoutTrailingSeparators(m_strInstallPath);
-    pSheet->m_strInstallPath = destination;
     if (m_strInstallPath.IsEmpty())
         return -1;
-    // A folder the install could not fill, or its uninstall entry and links
-    // not find again, is refused before anything is written.
-    if (!IsUsableFolder(destination, LongestInstalledName())) {
+    // The folder is handed on as one name in its long form, never with a
+    // backslash at its end. One the install could not fill, or its uninstall
+    // entry and links not find again, is refused before anything is written;
+    // so is a second copy beside the registered one, which would be orphaned.
+    CString destination;
+    switch (CheckDestination(WithoutTrailingSeparators(m_strInstallPath), m_strRegisteredFolder, destination)) {
+    case DESTINATION_UNUSABLE:
         RefuseDestination();
         return -1;
+    case DESTINATION_NOT_REGISTERED:
+        pSheet->m_outcome.MessageBox(m_pSheet->m_hWnd,
+                                     CString("Varnolt は既に次のフォルダにインストールされています。\n\n") +
+                                         m_strRegisteredFolder +
+                                         "\n\n別のフォルダにインストールするには、先に Varnolt を削除してください。",
+                                     "ERROR", MB_ICONEXCLAMATION | MB_OK);
+        FocusDestination();
+        return -1;
+    case DESTINATION_TAKEN:
+        break;
     }
+    pSheet->m_strInstallPath = destination;
     // Another program's folder is not taken over without a word.
-    if (PathExists(destination) && destination.CompareNoCase(m_strRegisteredFolder) != 0 &&
+    if (m_strRegisteredFolder.IsEmpty() && PathExists(destination) &&
         pSheet->m_outcome.MessageBox(
             m_pSheet->m_hWnd, CString("次のフォルダは既に存在します。\n\n") + destination + "\n\nこのフォルダにインストールしますか？",
             "確認", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {

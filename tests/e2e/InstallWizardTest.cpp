@@ -283,18 +283,27 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     // The folder exists by now, with a file of the user's, so setup asks;
     // it is typed with a trailing backslash, which stops at page 2. (Made
     // only now: Wine's browser loses its way among folders made meanwhile.)
+    // Typed by the short name of Program Files: asked, and installed, by the
+    // long one. No keeps page 2, Yes goes on.
     CreateDirectoryA(installParent.c_str(), NULL);
     CreateDirectoryA(installFolder.c_str(), NULL);
     WriteFile(installFolder + "\\notes.txt", "the user's own");
-    wizard.SetControlText(IDC_DESTINATION, installFolder + "\\");
-    wizard.ClickSheetButton(WIZARD_NEXT);
-    HWND question = WaitForWindow(BOX_CLASS, "確認", setup->Handle());
-    ASSERT_NE(nullptr, question);
-    EXPECT_EQ("次のフォルダは既に存在します。\n\n" + installFolder + "\n\nこのフォルダにインストールしますか？",
-              MessageBoxText(question));
-    EXPECT_FALSE(IsWindowEnabled(wizard.Sheet())) << "the wizard waits for its box";
-    SaveScreenshot(question, "wizard-existing-folder");
-    PressButton(question, IDYES);
+    char shortParent[MAX_PATH];
+    ASSERT_TRUE(GetShortPathNameA(installParent.c_str(), shortParent, MAX_PATH));
+    wizard.SetControlText(IDC_DESTINATION, std::string(shortParent) + "\\VarnX\\");
+    for (int answer : { IDNO, IDYES }) {
+        wizard.ClickSheetButton(WIZARD_NEXT);
+        HWND question = WaitForWindow(BOX_CLASS, "確認", setup->Handle());
+        ASSERT_NE(nullptr, question);
+        EXPECT_EQ("次のフォルダは既に存在します。\n\n" + installFolder + "\n\nこのフォルダにインストールしますか？",
+                  MessageBoxText(question));
+        EXPECT_FALSE(IsWindowEnabled(wizard.Sheet())) << "the wizard waits for its box";
+        SaveScreenshot(question, "wizard-existing-folder");
+        PressButton(question, answer);
+        EXPECT_TRUE(WaitForWindowGone(question));
+        Sleep(300);
+        EXPECT_EQ(answer == IDNO ? 1 : 2, wizard.CurrentPage());
+    }
 
     // Page 3: nothing to press; it moves on by itself.
     ASSERT_TRUE(wizard.WaitForPage(2));
@@ -431,7 +440,7 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarli
     const std::string refused[] = { "VarnoltRelative\\VarnX", destination / "Var|nolt", missingDrive,
                                     destination / std::string(MAX_PATH - destination.Path().size(), 'x'),
                                     "C:\\", destination / "LPT1", destination / "dot.\\VarnX", SystemFolder() + "\\",
-                                    destination / "a-file" };
+                                    destination / "a-file", SystemFolder().substr(0, 3) + "Program Files" };
     HWND edit = GetDlgItem(wizard.CurrentPageWindow(), IDC_DESTINATION);
     auto expectDestinationSelected = [&](const std::string& after) {
         GUITHREADINFO focus = {};
@@ -461,16 +470,20 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarli
         expectDestinationSelected(bad);
     }
 
-    // Another program's folder: No keeps the wizard on page 2.
+    // Another folder than the registered install's would orphan it.
     wizard.SetControlText(IDC_DESTINATION, tools);
     wizard.PressButton(PSBTN_NEXT);
-    HWND question = WaitForWindow(BOX_CLASS, "確認", setup->Handle(), 10000);
-    ASSERT_NE(nullptr, question);
-    PressButton(question, IDNO);
-    EXPECT_TRUE(WaitForWindowGone(question));
+    HWND elsewhere = WaitForWindow(BOX_CLASS, "ERROR", setup->Handle(), 10000);
+    ASSERT_NE(nullptr, elsewhere);
+    EXPECT_EQ("Varnolt は既に次のフォルダにインストールされています。\n\n" + installFolder +
+                  "\n\n別のフォルダにインストールするには、先に Varnolt を削除してください。",
+              MessageBoxText(elsewhere));
+    SaveScreenshot(elsewhere, "wizard-registered-elsewhere");
+    PressButton(elsewhere, IDOK);
+    EXPECT_TRUE(WaitForWindowGone(elsewhere));
     Sleep(500);
     EXPECT_EQ(1, wizard.CurrentPage());
-    expectDestinationSelected("after No");
+    expectDestinationSelected("beside the registered install");
 
     EXPECT_FALSE(FolderExists("VarnoltRelative"));
     EXPECT_FALSE(FolderExists(destination / "Var"));

@@ -6,6 +6,7 @@
 #include "../support/WindowDriver.h"
 #include <shlwapi.h>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -88,6 +89,13 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SetStringValue(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour", "kept");
     SetStringValue(HKEY_LOCAL_MACHINE, std::string(PRODUCT_KEY) + "\\Options\\Deep", "Level", "3");
     WriteFile(m_installFolder + "\\notes.txt", "the user's own");
+    // A product key naming the Windows folder (stale, or edited by hand) is
+    // no registration: the removal takes its own folder and touches nothing
+    // of Windows'.
+    char windows[MAX_PATH];
+    const std::string windowsFolder(windows, GetWindowsDirectoryA(windows, MAX_PATH));
+    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", windowsFolder + "\\VarnX.exe");
+    WriteFile(windowsFolder + "\\VarnX.dll", "Windows' own");
     // Read-only files and links are removed all the same.
     for (const std::string& path : { m_installFolder + "\\Readme.txt", SystemFolder() + "\\VarnX.cpl", m_state.LinkPath(3) })
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -109,6 +117,8 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     for (const char* name : SYSTEM_FOLDER_FILES)
         EXPECT_FALSE(FileExists(SystemFolder() + "\\" + name)) << name;
     EXPECT_TRUE(FileExists(m_state.SetupPath())) << "Setup.exe stays to run removals";
+    EXPECT_EQ("Windows' own", ReadFile(windowsFolder + "\\VarnX.dll"));
+    DeleteFileA((windowsFolder + "\\VarnX.dll").c_str());
 
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, neighbourKey));
     EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour"));
@@ -151,21 +161,34 @@ TEST_F(RemovalRoad, AFileInUseIsReportedAfterEverythingElseIsGone)
     EXPECT_TRUE(FileExists(m_installFolder + "\\VarnX.exe"));
 }
 
-TEST_F(RemovalRoad, FromAMediaFolderTheRegisteredInstallIsRemoved)
+TEST_F(RemovalRoad, FromAMediaFolderTheRegisteredInstallIsRemovedAndTheMediaNever)
 {
-    // The download folder the install came from, with a stray program in it.
+    // The download folder the install came from, with a stray program in it
+    // and a read-only readme.
     TestFolder media("removal-media");
-    for (const char* name : { "Setup.exe", "Readme.txt" })
+    const char* const names[] = { "Setup.exe", "Readme.txt", "VarnX.ex_", "VarnX.exe", "VarnX.dll" };
+    for (const char* name : { "Setup.exe", "Readme.txt", "VarnX.ex_" })
         CopyFileA((MediaFolder() + "\\" + name).c_str(), (media / name).c_str(), FALSE);
     WriteFile(media / "VarnX.exe", "not the installed one");
     WriteFile(media / "VarnX.dll", "not the installed one");
+    SetFileAttributesA((media / "Readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    std::vector<std::string> before;
+    for (const char* name : names)
+        before.push_back(ReadFile(media / name));
+
     RemovalOutcome box = RunRemoval(media / "Setup.exe", media / "Setup.exe /uninstall", "removal-from-media");
     EXPECT_EQ("Varnolt を削除しました。", box.text);
     for (const char* name : INSTALL_FOLDER_FILES)
         EXPECT_FALSE(FileExists(m_installFolder + "\\" + name)) << name;
     EXPECT_TRUE(FileExists(m_state.SetupPath()));
-    for (const char* name : { "Setup.exe", "Readme.txt", "VarnX.exe", "VarnX.dll" })
-        EXPECT_TRUE(FileExists(media / name)) << "the media keep " << name;
+
+    // Nothing registered any more: the media are still no install, and each
+    // install-folder file is reported by its bare name.
+    RemovalOutcome again = RunRemoval(media / "Setup.exe", media / "Setup.exe /uninstall", "removal-from-media-again");
+    EXPECT_EQ(NothingLeftReport(""), again.text);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(before[i], ReadFile(media / names[i])) << "the media keep " << names[i];
+    SetFileAttributesA((media / "Readme.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(RemovalRoad, LinksThatCannotBeLocatedAreReportedAndLeftAlone)

@@ -123,11 +123,25 @@ TEST_F(Startup, ARunningProductIsAskedToCloseInBothModes)
     }
 }
 
-TEST_F(Startup, AUserWithoutAdministratorRightsGetsOnlyTheErrorBox)
+TEST_F(Startup, WithoutTheClaimOrWithoutAdministratorRightsOnlyAnErrorBox)
 {
     InstalledState state(m_folder / "Install");
     std::unique_ptr<ChildProcess> product;
     ASSERT_NE(nullptr, StartProduct(product));
+    // The claim's name taken by an object of another kind, in the namespace
+    // all sessions share: no setup runs, and it says why.
+    HANDLE squatter = CreateMutexA(NULL, FALSE, "Global\\Quorlen.Varnolt.Setup");
+    ASSERT_NE(nullptr, squatter);
+    {
+        ChildProcess setup(state.SetupPath(), state.SetupPath() + " /uninstall");
+        HWND box = WaitForWindow(BOX_CLASS, "ERROR", setup.Handle());
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ("別のセットアップが実行中です。", MessageBoxText(box));
+        SaveScreenshot(box, "another-setup-running");
+        PressButton(box, IDOK);
+        EXPECT_TRUE(setup.WaitForExit());
+    }
+    CloseHandle(squatter);
     HANDLE token = CreateNonAdministratorToken();
     ASSERT_NE(nullptr, token);
     {

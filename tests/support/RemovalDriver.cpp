@@ -61,7 +61,7 @@ std::string NothingLeftReport(const std::string& installFolder)
                          "レジストリ削除：HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\n"
                          "レジストリ削除：HKEY_LOCAL_MACHINE\\Software\\Quorlen\n";
     for (const char* name : INSTALL_FOLDER_FILES)
-        report += "ファイル削除：" + installFolder + "\\" + name + "\n";
+        report += "ファイル削除：" + (installFolder.empty() ? "" : installFolder + "\\") + name + "\n";
     for (const char* name : SYSTEM_FOLDER_FILES)
         report += "ファイル削除：" + SystemFolder() + "\\" + name + "\n";
     return report;

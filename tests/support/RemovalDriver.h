@@ -15,5 +15,6 @@ struct RemovalOutcome
 RemovalOutcome RunRemoval(const std::string& program, const std::string& commandLine, const std::string& shotPrefix);
 
 // The final text of a removal that finds nothing left of an install into
-// installFolder: every reported registry row and file, none of the links.
+// installFolder (empty: a folder that is no install, whose files are named
+// bare): every reported registry row and file, none of the links.
 std::string NothingLeftReport(const std::string& installFolder);

@@ -1,4 +1,5 @@
 #include "../../app/AdministratorCheck.h"
+#include "../../catalogue/Platform.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,6 @@
 // The install engine in-process, against Wine's real registry, files and
 // shell links: what cannot be installed is reported, never guessed at.
+#include "../../catalogue/Platform.h"
 #include "../../framework/ProgressCtrl.h"
 #include "../../install/InstallOperations.h"
 #include "../../install/ShortcutWriter.h"
@@ -32,6 +33,17 @@ TEST(InstallEngine, ShortcutsRoundTripAndNeverSaveACutPath)
     const std::string truncated = tooLong.substr(0, MAX_PATH - 1);
     EXPECT_FALSE(FileExists(truncated)) << "no link under a cut name";
     EXPECT_FALSE(CreateShortcut("Q:\\VarnoltMissing\\x.lnk", "C:\\a.exe", "", "")) << "a folder that cannot be made";
+}
+
+// These machines cannot run the 32-bit build on 64-bit Windows, nor the older
+// family: the choice they make is checked here.
+TEST(InstallEngine, TheSettingsLinkStartsTheControlPanelThatLoadsTheApplet)
+{
+    const CString system = "C:\\Windows\\system32", wow64 = "C:\\Windows\\SysWOW64", windows = "C:\\Windows";
+    EXPECT_STREQ("C:\\Windows\\system32", ChooseAppletHostFolder(FALSE, TRUE, system, "", windows));
+    EXPECT_STREQ("C:\\Windows\\SysWOW64", ChooseAppletHostFolder(TRUE, TRUE, system, wow64, windows));
+    EXPECT_STREQ("C:\\Windows", ChooseAppletHostFolder(FALSE, FALSE, "C:\\Windows\\SYSTEM", "", windows));
+    EXPECT_STREQ(SystemFolder().c_str(), GetAppletHostFolder(SystemFolder().c_str())) << "this 64-bit program";
 }
 
 TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
