@@ -1,7 +1,12 @@
 #include "ModeSelection.h"
 
+#include <string.h>
+
 namespace {
 const char REMOVAL_SWITCH[] = "/uninstall";
+const char QUIET_SWITCH[] = "/S";
+const char DESTINATION_SWITCH[] = "/D=";
+const char LOG_SWITCH[] = "/LOG=";
 }
 
 CString GetCommandLineWord(const CString& commandLine)
@@ -12,4 +17,38 @@ CString GetCommandLineWord(const CString& commandLine)
 BOOL IsRemovalWord(const CString& word)
 {
     return word.Compare(REMOVAL_SWITCH) == 0;
+}
+
+CommandLineOptions ParseCommandLineOptions(const CString& commandLine)
+{
+    CommandLineOptions options = {};
+    const char* text = commandLine;
+    while (*text) {
+        while (*text == ' ')
+            ++text;
+        if (strncmp(text, DESTINATION_SWITCH, strlen(DESTINATION_SWITCH)) == 0) {
+            options.bDestinationGiven = TRUE;
+            options.strDestination = text + strlen(DESTINATION_SWITCH);
+            break;
+        }
+        // One word, its quotes dropped; a space inside quotes is the word's.
+        CString word;
+        BOOL quoted = FALSE;
+        for (; *text && (quoted || *text != ' '); text = NextCharacter(text)) {
+            if (*text == '"') {
+                quoted = !quoted;
+                continue;
+            }
+            CString character;
+            character.Format("%.*s", (int)(NextCharacter(text) - text), text);
+            word += character;
+        }
+        if (word.Compare(QUIET_SWITCH) == 0)
+            options.bQuiet = TRUE;
+        else if (word.Left((int)strlen(LOG_SWITCH)).Compare(LOG_SWITCH) == 0)
+            options.strLogFile = word.Mid((int)strlen(LOG_SWITCH));
+        else if (IsRemovalWord(word) && *text)
+            options.bRemovalWordEarly = TRUE;
+    }
+    return options;
 }

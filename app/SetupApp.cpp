@@ -1,6 +1,7 @@
 #include "SetupApp.h"
 #include "AdministratorCheck.h"
 #include "ModeSelection.h"
+#include "QuietInstall.h"
 #include "SingleSetup.h"
 #include "../catalogue/FileHelpers.h"
 #include "../remove/RemovalRun.h"
@@ -21,6 +22,18 @@ CSetupApp::~CSetupApp() {}
 BOOL CSetupApp::InitInstance()
 {
     m_hOwnProgram = OpenOwnProgramFile();
+    CString commandLine = ::GetCommandLineA();
+    BOOL removal = IsRemovalWord(GetCommandLineWord(commandLine));
+    CommandLineOptions options = ParseCommandLineOptions(commandLine);
+    m_outcome.SetQuiet(options.bQuiet);
+    m_outcome.SetLogFile(options.strLogFile);
+    // A quiet line that could be read as an install where a removal was
+    // meant, or a removal given a destination, is carried out neither way.
+    if (options.bQuiet && (options.bRemovalWordEarly || (removal && options.bDestinationGiven))) {
+        m_outcome.SetExitCode(ERROR_INVALID_COMMAND_LINE);
+        return FALSE;
+    }
+
     // Before anything else is shown and before the product is asked to
     // close: a second setup touches nothing, and says so only when it cannot
     // hand over to the first.
@@ -38,24 +51,26 @@ BOOL CSetupApp::InitInstance()
         return FALSE;
     }
 
-    CString word = GetCommandLineWord(::GetCommandLineA());
-
     HWND hProduct = ::FindWindowA(NULL, PRODUCT_WINDOW_TITLE);
     if (hProduct) {
         DWORD_PTR result;
         ::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result);
     }
 
-    if (IsRemovalWord(word)) {
-        CRemovalRun removal(m_outcome);
-        removal.Run();
+    if (removal) {
+        CRemovalRun removalRun(m_outcome);
+        removalRun.Run();
+    } else if (options.bQuiet) {
+        CQuietInstall quietInstall(m_outcome, m_hOwnProgram);
+        quietInstall.Run(options.bDestinationGiven, options.strDestination);
     } else {
         // Until the install has run, leaving the wizard is a cancel.
         m_outcome.SetExitCode(ERROR_INSTALL_USEREXIT);
         CMainPage sheet("インストーラ", m_outcome);
         sheet.m_hSetupProgram = m_hOwnProgram;
         m_pMainWnd = &sheet;
-        sheet.DoModal();
+        if (sheet.DoModal() < 0)
+            m_outcome.SetExitCode(ERROR_INSTALL_FAILURE);
         m_pMainWnd = NULL;
     }
     return FALSE;

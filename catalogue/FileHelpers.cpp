@@ -179,6 +179,14 @@ BOOL IsUsableFolder(const CString& typedPath, int nameLength)
     return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+CString GetDefaultInstallFolder(const CString& registeredFolder)
+{
+    if (!registeredFolder.IsEmpty())
+        return registeredFolder;
+    CString systemFolder = GetSystemFolder();
+    return systemFolder.IsEmpty() ? CString() : systemFolder.Left(3) + "Program Files\\VarnX";
+}
+
 DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,
                                     CString& destinationLong)
 {

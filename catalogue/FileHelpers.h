@@ -33,6 +33,10 @@ BOOL IsUsableFolder(const CString& path, int nameLength);
 // The length of a full path's root, its backslash included ("C:\\",
 // "\\\\server\\share\\"); 0 for a path that is not a full one.
 int FullPathRootLength(const char* text);
+// Where an install goes unless told otherwise: the registered install's
+// folder, else VarnX below Program Files on the system drive; empty when
+// the system cannot tell.
+CString GetDefaultInstallFolder(const CString& registeredFolder);
 enum DestinationVerdict
 {
     DESTINATION_TAKEN,

@@ -93,7 +93,8 @@ const BYTE* FindMediaDigest(const char* pszSourceName)
 }
 
 // No Modify or Repair is offered: the program has neither.
-const EntryValue UninstallEntryValues[8] = {
+const EntryValue UninstallEntryValues[9] = {
+    { "QuietUninstallString", "\"(%INSTALL_PATH%)\\Setup.exe\" /S /uninstall", 0 },
     { "DisplayIcon", "(%INSTALL_PATH%)\\VarnX.exe", 0 },
     { "DisplayVersion", "2.0", 0 },
     { "Publisher", "QUORLEN", 0 },

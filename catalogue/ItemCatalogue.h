@@ -72,7 +72,7 @@ extern const MediaDigest MediaDigestTable[MEDIA_DIGEST_COUNT];
 const BYTE* FindMediaDigest(const char* pszSourceName);
 // The uninstall entry's further values, written in the step of the row that
 // names the entry (its display name).
-extern const EntryValue UninstallEntryValues[8];
+extern const EntryValue UninstallEntryValues[9];
 BOOL NamesUninstallEntry(const RegistryEntry& row);
 // Where the product key records the installed program: its folder is the
 // install folder.

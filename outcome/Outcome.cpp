@@ -12,6 +12,20 @@ int COutcome::MessageBox(HWND hOwner, const char* pszText, const char* pszCaptio
     return m_bQuiet ? nQuietAnswer : ::MessageBoxA(hOwner, pszText, pszCaption, nType);
 }
 
+void COutcome::RefuseDestination(HWND hOwner, DestinationVerdict verdict, const CString& registeredFolder)
+{
+    if (verdict == DESTINATION_NOT_REGISTERED)
+        MessageBox(hOwner,
+                   CString("Varnolt は既に次のフォルダにインストールされています。\n\n") + registeredFolder +
+                       "\n\n別のフォルダにインストールするには、先に Varnolt を削除してください。",
+                   "ERROR", MB_ICONEXCLAMATION | MB_OK);
+    else
+        MessageBox(hOwner,
+                   "インストール先のフォルダが正しくありません。\n\n"
+                   "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
+                   "ERROR", MB_ICONWARNING);
+}
+
 void COutcome::ReportFailures(const CFailureList& failures, HWND hOwner)
 {
     if (failures.IsEmpty()) {

@@ -2,6 +2,7 @@
 // run), the log that repeats them when one is asked for, and the exit code
 // that deployment tools read.
 #pragma once
+#include "../catalogue/FileHelpers.h"
 #include "../framework/String.h"
 #include "FailureList.h"
 
@@ -19,6 +20,9 @@ public:
     // MessageBoxA where someone watches, else nQuietAnswer; the log gets
     // the caption and the text either way.
     int MessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType, int nQuietAnswer = IDOK);
+    // Why a destination cannot be taken: the box the destination page
+    // shows, here or in the log.
+    void RefuseDestination(HWND hOwner, DestinationVerdict verdict, const CString& registeredFolder);
     // After a walk: an empty list is a run with every row done; otherwise
     // the list is shown in one box and the run has failed.
     void ReportFailures(const CFailureList& failures, HWND hOwner = NULL);

@@ -37,13 +37,10 @@ BOOL CPage2::OnInitDialog()
 
     // A folder the system cannot name stays empty; nothing is built on it.
     m_strSystemFolder = GetSystemFolder();
-    m_strProgramFilesFolder.Empty();
-    if (!m_strSystemFolder.IsEmpty())
-        m_strProgramFilesFolder = m_strSystemFolder.Left(3) + "Program Files";
     m_strProgramsFolder = GetCommonProgramsFolder();
     // An upgrade goes where the product already is.
     m_strRegisteredFolder = GetRegisteredInstallFolder();
-    m_strInstallPath = DefaultInstallPath();
+    m_strInstallPath = GetDefaultInstallFolder(m_strRegisteredFolder);
 
     CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
     if (pSheet) {
@@ -80,20 +77,13 @@ LRESULT CPage2::OnWizardNext()
     // entry and links not find again, is refused before anything is written;
     // so is a second copy beside the registered one, which would be orphaned.
     CString destination;
-    switch (CheckDestination(WithoutTrailingSeparators(m_strInstallPath), m_strRegisteredFolder, destination)) {
-    case DESTINATION_UNUSABLE:
-        RefuseDestination();
-        return -1;
-    case DESTINATION_NOT_REGISTERED:
-        pSheet->m_outcome.MessageBox(m_pSheet->m_hWnd,
-                                     CString("Varnolt は既に次のフォルダにインストールされています。\n\n") +
-                                         m_strRegisteredFolder +
-                                         "\n\n別のフォルダにインストールするには、先に Varnolt を削除してください。",
-                                     "ERROR", MB_ICONEXCLAMATION | MB_OK);
+    DestinationVerdict verdict =
+        CheckDestination(WithoutTrailingSeparators(m_strInstallPath), m_strRegisteredFolder, destination);
+    if (verdict != DESTINATION_TAKEN) {
+        // The wizard waits for the box: it is the box's owner.
+        pSheet->m_outcome.RefuseDestination(m_pSheet->m_hWnd, verdict, m_strRegisteredFolder);
         FocusDestination();
         return -1;
-    case DESTINATION_TAKEN:
-        break;
     }
     pSheet->m_strInstallPath = destination;
     // Another program's folder is not taken over without a word.
@@ -140,20 +130,9 @@ void CPage2::OnKillFocusPath()
         return;
     UpdateData(TRUE);
     if (m_strInstallPath.IsEmpty())
-        m_strInstallPath = DefaultInstallPath();
+        m_strInstallPath = GetDefaultInstallFolder(m_strRegisteredFolder);
     m_strInstallPath = CollapseSeparators(m_strInstallPath);
     UpdateData(FALSE);
-}
-
-// The wizard waits for the box: it is the box's owner.
-void CPage2::RefuseDestination()
-{
-    static_cast<CMainPage*>(m_pSheet)->m_outcome.MessageBox(
-        m_pSheet->m_hWnd,
-        "インストール先のフォルダが正しくありません。\n\n"
-        "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
-        "ERROR", MB_ICONWARNING);
-    FocusDestination();
 }
 
 // The dialog manager gives an edit box the focus with its text selected.
@@ -162,11 +141,4 @@ void CPage2::FocusDestination()
     HWND hDestination = GetDlgItem(IDC_DESTINATION);
     if (hDestination)
         SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hDestination), TRUE);
-}
-
-CString CPage2::DefaultInstallPath() const
-{
-    if (!m_strRegisteredFolder.IsEmpty())
-        return m_strRegisteredFolder;
-    return m_strProgramFilesFolder.IsEmpty() ? CString() : m_strProgramFilesFolder + PRODUCT_FOLDER;
 }

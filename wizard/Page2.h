@@ -11,7 +11,6 @@ public:
 
     CWnd* m_pSheet;  // the CMainPage, once the page has a window
     CString m_strProgramsFolder;
-    CString m_strProgramFilesFolder;  // on the system drive; empty when unknown
     CString m_strSystemFolder;
     CString m_strInstallPath;
     CString m_strRegisteredFolder;  // of an earlier install; empty when none is registered
@@ -28,7 +27,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void RefuseDestination();
     void FocusDestination();
-    CString DefaultInstallPath() const;
 };

@@ -136,6 +136,7 @@ protected:
         for (const InstalledFile& file : INSTALLED_FILES)
             bytes += ReadFile((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target).size();
         const std::pair<const char*, std::string> texts[] = {
+            { "QuietUninstallString", "\"" + installFolder + "\\Setup.exe\" /S /uninstall" },
             { "DisplayIcon", installFolder + "\\VarnX.exe" }, { "DisplayVersion", "2.0" }, { "Publisher", "QUORLEN" },
             { "InstallLocation", installFolder }, { "InstallDate", date },
         };
@@ -149,6 +150,32 @@ protected:
                                                   &number, &size))
                 << value.first;
             EXPECT_EQ(value.second, number) << value.first;
+        }
+    }
+
+    // The four links, read back through the shell's link object.
+    void ExpectLinks(const std::string& installFolder)
+    {
+        const struct
+        {
+            const char* name;
+            std::string target;
+            const char* arguments;
+            const char* description;
+        } links[] = {
+            { "Varnolt.lnk", installFolder + "\\VarnX.exe", "", "Varnolt 本体" },
+            { "Varnolt の設定.lnk", SystemFolder() + "\\control.exe", "VarnX.cpl", "Varnolt の設定を行います" },
+            { "Varnolt の削除.lnk", installFolder + "\\Setup.exe", "/uninstall", "Varnolt の削除します" },
+            { "Readme.lnk", installFolder + "\\Readme.txt", "", "Varnolt の説明テキスト" },
+        };
+        for (const auto& expected : links) {
+            LinkProperties link;
+            ASSERT_TRUE(LoadLink(CommonProgramsFolder() + "\\Varnolt\\" + expected.name, link)) << expected.name;
+            EXPECT_STRCASEEQ(expected.target.c_str(), link.target.c_str()) << expected.name;
+            EXPECT_EQ(expected.arguments, link.arguments) << expected.name;
+            EXPECT_EQ(expected.description, link.description) << expected.name;
+            EXPECT_EQ("", link.workingDirectory) << expected.name;
+            EXPECT_EQ(SW_SHOWNORMAL, link.showCommand) << expected.name;
         }
     }
 
@@ -208,8 +235,8 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     ASSERT_TRUE(wizard.WaitForPage(0));
     // A second setup, in either mode, hands over to this one and ends.
     const std::string setupPath = m_media + "\\Setup.exe";
-    EXPECT_TRUE(EndsWithoutAWindow(setupPath, setupPath));
-    EXPECT_TRUE(EndsWithoutAWindow(setupPath, setupPath + " /uninstall"));
+    EXPECT_TRUE(EndsWithoutAWindow(setupPath, setupPath, ERROR_INSTALL_ALREADY_RUNNING));
+    EXPECT_TRUE(EndsWithoutAWindow(setupPath, setupPath + " /uninstall", ERROR_INSTALL_ALREADY_RUNNING));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY)) << "nothing touched";
     // The running program's file cannot be swapped for another: the install
     // folder gets the program that runs.
@@ -326,6 +353,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     SaveScreenshot(wizard.Sheet(), "wizard-4-finish");
     wizard.ClickSheetButton(WIZARD_FINISH);
     EXPECT_TRUE(setup->WaitForExit());
+    EXPECT_EQ((DWORD)ERROR_SUCCESS, setup->ExitCode());
     ASSERT_NE(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 15000)) << "the product was started";
     Sleep(1000);
     EXPECT_EQ(1, CountProductWindows());
@@ -335,27 +363,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     ExpectInstalledFiles(installFolder);
     EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt")) << "setup never writes the Run entry";
     const std::string programs = CommonProgramsFolder() + "\\Varnolt\\";
-    const struct
-    {
-        const char* name;
-        std::string target;
-        const char* arguments;
-        const char* description;
-    } links[] = {
-        { "Varnolt.lnk", installFolder + "\\VarnX.exe", "", "Varnolt 本体" },
-        { "Varnolt の設定.lnk", SystemFolder() + "\\control.exe", "VarnX.cpl", "Varnolt の設定を行います" },
-        { "Varnolt の削除.lnk", installFolder + "\\Setup.exe", "/uninstall", "Varnolt の削除します" },
-        { "Readme.lnk", installFolder + "\\Readme.txt", "", "Varnolt の説明テキスト" },
-    };
-    for (const auto& expected : links) {
-        LinkProperties link;
-        ASSERT_TRUE(LoadLink(programs + expected.name, link)) << expected.name;
-        EXPECT_STRCASEEQ(expected.target.c_str(), link.target.c_str()) << expected.name;
-        EXPECT_EQ(expected.arguments, link.arguments) << expected.name;
-        EXPECT_EQ(expected.description, link.description) << expected.name;
-        EXPECT_EQ("", link.workingDirectory) << expected.name;
-        EXPECT_EQ(SW_SHOWNORMAL, link.showCommand) << expected.name;
-    }
+    ExpectLinks(installFolder);
 
     // Copies a killed install left half-written go with the removal, unreported.
     WriteFile(installFolder + "\\VarnX.exe.new", "half");
@@ -367,10 +375,11 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     RemovalOutcome removed = RunRemoval("", command, "cycle-removal");
     EXPECT_EQ("確認", removed.caption);
     EXPECT_EQ("Varnolt を削除しました。", removed.text);
+    EXPECT_EQ((DWORD)ERROR_SUCCESS, removed.exitCode);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY));
-    for (const auto& link : links)
-        EXPECT_FALSE(FileExists(programs + link.name)) << link.name;
+    for (const char* name : LINK_NAMES)
+        EXPECT_FALSE(FileExists(programs + name)) << name;
     EXPECT_FALSE(FolderExists(programs)) << "the emptied group goes";
     for (const std::string& leftover : { installFolder + "\\VarnX.exe.new", installFolder + "\\Setup.exe.new",
                                          SystemFolder() + "\\VarnX.cpl.new" })
@@ -383,6 +392,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     RemovalOutcome again = RunRemoval("", command, "cycle-removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(installFolder), again.text);
+    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, again.exitCode);
 
     EXPECT_FALSE(planted.WasStarted(0)) << ReadFile(planted.Record());
     RemoveTree(installParent);
@@ -531,6 +541,7 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarli
     EXPECT_FALSE(wizard.Checked(IDC_LAUNCH_PRODUCT));
     wizard.ClickSheetButton(WIZARD_FINISH);
     EXPECT_TRUE(setup->WaitForExit());
+    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, setup->ExitCode());
     EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 3000)) << "nothing started";
 
     // The earlier program and readme stay as they were: good copies. So
@@ -549,4 +560,62 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarli
     FreeLibrary(held);
     for (const char* name : MEDIA_FILES)
         SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitCodeAndLog)
+{
+    const std::string setup = m_media + "\\Setup.exe";
+    const std::string log = m_root / "quiet log.txt";
+    const std::string installParent = SystemFolder().substr(0, 3) + "Program Files\\Varnolt 静か ソ";
+    const std::string installFolder = installParent + "\\Quiet VarnX";
+    RemoveTree(installParent);
+    auto logText = [&]() {
+        std::string text = ReadFile(log);
+        DeleteFileA(log.c_str());
+        return text;
+    };
+
+    // Lines that cannot be carried out touch nothing.
+    char windows[MAX_PATH];
+    const std::string refused[] = { setup + " /uninstall /S", setup + " /S /uninstall /D=" + installFolder,
+                                    setup + " /S /D=" + installFolder + " /uninstall",
+                                    setup + " /S /D=" + std::string(windows, GetWindowsDirectoryA(windows, MAX_PATH)) +
+                                        "\\VarnX",
+                                    setup + " /S /D=Relative\\VarnX" };
+    for (const std::string& line : refused)
+        EXPECT_TRUE(EndsWithoutAWindow(setup, line, ERROR_INVALID_COMMAND_LINE)) << line;
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
+    EXPECT_FALSE(FolderExists(installParent));
+
+    // The folder runs to the end of the line, spaces and all; the log's
+    // name is quoted.
+    const std::string quietLine = setup + " /S /LOG=\"" + log + "\" /D=" + installFolder;
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
+    ExpectInstalledFiles(installFolder);
+    ExpectLinks(installFolder);
+    EXPECT_EQ("終了コード：0\r\n", logText());
+    EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 2000)) << "the product is not started";
+
+    // Again, without a folder: the registered one. Another one would orphan it.
+    EXPECT_TRUE(EndsWithoutAWindow(setup, setup + " /S", ERROR_SUCCESS, 30000));
+    EXPECT_TRUE(EndsWithoutAWindow(setup, setup + " /S /LOG=\"" + log + "\" /D=" + m_root.Path(), ERROR_INVALID_COMMAND_LINE));
+    EXPECT_EQ("[ERROR]\r\nVarnolt は既に次のフォルダにインストールされています。\r\n\r\n" + installFolder +
+                  "\r\n\r\n別のフォルダにインストールするには、先に Varnolt を削除してください。\r\n終了コード：1639\r\n",
+              logText());
+
+    // The entry's quiet command, as a deployment tool runs it, twice.
+    const std::string quietRemoval = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "QuietUninstallString").c_str();
+    const std::string logged = quietRemoval.substr(0, quietRemoval.rfind(' ')) + " /LOG=\"" + log + "\" /uninstall";
+    EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_SUCCESS, 30000));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
+    EXPECT_FALSE(FileExists(installFolder + "\\VarnX.exe"));
+    EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt"));
+    const std::string question = "[確認]\r\nVarnolt を削除しますか？\r\n";
+    EXPECT_EQ(question + "[確認]\r\nVarnolt を削除しました。\r\n終了コード：0\r\n", logText());
+    EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_INSTALL_FAILURE, 30000));
+    std::string failures = "[ERROR!]\n" + NothingLeftReport(installFolder) + "\n終了コード：1603\n";
+    for (size_t at = 0; (at = failures.find('\n', at)) != std::string::npos; at += 2)
+        failures.replace(at, 1, "\r\n");
+    EXPECT_EQ(question + failures, logText());
+    RemoveTree(installParent);
 }

@@ -137,12 +137,13 @@ TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)
     HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
     ASSERT_NE(nullptr, confirm);
     // An install started meanwhile hands over to the removal and ends.
-    EXPECT_TRUE(EndsWithoutAWindow(m_state.SetupPath(), m_state.SetupPath()));
+    EXPECT_TRUE(EndsWithoutAWindow(m_state.SetupPath(), m_state.SetupPath(), ERROR_INSTALL_ALREADY_RUNNING));
     EXPECT_TRUE(IsWindow(confirm)) << "the removal's question stays";
     PressButton(confirm, IDNO);
     ASSERT_TRUE(WaitForWindowGone(confirm));
     EXPECT_EQ(nullptr, WaitForWindow(BOX_CLASS, NULL, setup.Handle())) << "no further window";
     EXPECT_TRUE(setup.WaitForExit());
+    EXPECT_EQ((DWORD)ERROR_INSTALL_USEREXIT, setup.ExitCode());
     ExpectInstalled();
 }
 

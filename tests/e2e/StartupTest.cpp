@@ -68,6 +68,7 @@ protected:
             }
         }
         EXPECT_TRUE(setup.WaitForExit()) << commandLine;
+        EXPECT_EQ((DWORD)ERROR_INSTALL_USEREXIT, setup.ExitCode()) << "declined: " << commandLine;
         return asked;
     }
 
@@ -140,6 +141,7 @@ TEST_F(Startup, WithoutTheClaimOrWithoutAdministratorRightsOnlyAnErrorBox)
         SaveScreenshot(box, "another-setup-running");
         PressButton(box, IDOK);
         EXPECT_TRUE(setup.WaitForExit());
+        EXPECT_EQ((DWORD)ERROR_INSTALL_ALREADY_RUNNING, setup.ExitCode());
     }
     CloseHandle(squatter);
     HANDLE token = CreateNonAdministratorToken();
@@ -154,6 +156,7 @@ TEST_F(Startup, WithoutTheClaimOrWithoutAdministratorRightsOnlyAnErrorBox)
         EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "確認"));
         PressButton(box, IDOK);
         EXPECT_TRUE(setup.WaitForExit());
+        EXPECT_EQ((DWORD)ERROR_ACCESS_DENIED, setup.ExitCode());
     }
     CloseHandle(token);
     EXPECT_FALSE(product->WaitForExit(0)) << "the product window is not touched";

@@ -11,7 +11,7 @@ const char PANEL_CAPTION[] = "アンインストール中．．．";
 
 RemovalOutcome RunRemoval(const std::string& program, const std::string& commandLine, const std::string& shotPrefix)
 {
-    RemovalOutcome outcome;
+    RemovalOutcome outcome = { "", "", STILL_ACTIVE };
     ChildProcess setup(program, commandLine);
     EXPECT_TRUE(setup.Started()) << commandLine;
     HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
@@ -50,6 +50,7 @@ RemovalOutcome RunRemoval(const std::string& program, const std::string& command
     SaveScreenshot(box, shotPrefix + "-result");
     PressButton(box, IDOK);
     EXPECT_TRUE(setup.WaitForExit());
+    outcome.exitCode = setup.ExitCode();
     return outcome;
 }
 

@@ -1,11 +1,13 @@
 // Runs Setup.exe's removal and answers it as a person would.
 #pragma once
+#include <windows.h>
 #include <string>
 
 struct RemovalOutcome
 {
     std::string caption;  // of the final box: "確認" or "ERROR!"
     std::string text;
+    DWORD exitCode;
 };
 
 // Starts program with commandLine (program empty: the line names it, as the

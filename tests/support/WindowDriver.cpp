@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 #include "TestFolder.h"
+#include <gtest/gtest.h>
 #include <vector>
 
 HWND WaitForWindow(const char* className, const char* title, HANDLE process, DWORD timeoutMs)
@@ -114,7 +115,8 @@ bool ChildProcess::WaitForExit(DWORD timeoutMs)
     return m_info.hProcess && WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
-bool EndsWithoutAWindow(const std::string& program, const std::string& commandLine, DWORD timeoutMs)
+bool EndsWithoutAWindow(const std::string& program, const std::string& commandLine, DWORD expectedExitCode,
+                        DWORD timeoutMs)
 {
     ChildProcess process(program, commandLine);
     struct Watch
@@ -135,5 +137,13 @@ bool EndsWithoutAWindow(const std::string& program, const std::string& commandLi
             },
             reinterpret_cast<LPARAM>(&watch));
     }
+    EXPECT_EQ(expectedExitCode, process.ExitCode()) << commandLine;
     return ended && !watch.shown;
+}
+
+DWORD ChildProcess::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(m_info.hProcess, &code);
+    return code;
 }

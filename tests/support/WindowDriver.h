@@ -20,8 +20,9 @@ void SaveScreenshot(HWND window, const std::string& name);
 
 class ChildProcess;
 // Starts a program and watches it: true when it ends within the time
-// without ever showing a window.
-bool EndsWithoutAWindow(const std::string& program, const std::string& commandLine, DWORD timeoutMs = 10000);
+// without ever showing a window; its exit code is expected too.
+bool EndsWithoutAWindow(const std::string& program, const std::string& commandLine, DWORD expectedExitCode,
+                        DWORD timeoutMs = 10000);
 
 // A program started for the test; killed at the end if still running.
 class ChildProcess
@@ -35,6 +36,8 @@ public:
     HANDLE Handle() const { return m_info.hProcess; }
     bool WaitForExit(DWORD timeoutMs = 60000);
     DWORD Id() const { return m_info.dwProcessId; }
+    // STILL_ACTIVE while it runs.
+    DWORD ExitCode() const;
 
 private:
     PROCESS_INFORMATION m_info;

@@ -45,3 +45,22 @@ TEST(ModeSelection, JapaneseFolderNamesDoNotConfuseTheSearch)
     EXPECT_TRUE(SelectsRemoval("C:\\ソフト 表\\Setup.exe /uninstall"));
     EXPECT_STREQ("表\\Setup.exe", GetCommandLineWord("C:\\ソフト 表\\Setup.exe"));
 }
+
+TEST(ModeSelection, QuietSwitchesBesideTheLastWord)
+{
+    CommandLineOptions options =
+        ParseCommandLineOptions("\"C:\\ソフト 表\\Setup.exe\" /S /LOG=\"C:\\my logs\\setup.log\" /D=C:\\Apps\\Var nolt ソ ");
+    EXPECT_TRUE(options.bQuiet);
+    EXPECT_FALSE(options.bRemovalWordEarly);
+    EXPECT_TRUE(options.bDestinationGiven);
+    EXPECT_STREQ("C:\\Apps\\Var nolt ソ ", options.strDestination) << "to the end of the line, spaces included";
+    EXPECT_STREQ("C:\\my logs\\setup.log", options.strLogFile);
+
+    EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /s /uninstall").bQuiet) << "case-sensitive";
+    EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /S/uninstall").bQuiet) << "a word of its own";
+    EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /D=C:\\x /S").bQuiet) << "inside the folder";
+    EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /S /uninstall").bRemovalWordEarly);
+    EXPECT_TRUE(ParseCommandLineOptions("Setup.exe /uninstall /S").bRemovalWordEarly);
+    EXPECT_TRUE(ParseCommandLineOptions("Setup.exe /S /uninstall ").bRemovalWordEarly) << "the last word is empty";
+    EXPECT_TRUE(ParseCommandLineOptions("Setup.exe /S /uninstall /D=C:\\x").bRemovalWordEarly);
+}
