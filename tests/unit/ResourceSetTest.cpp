@@ -386,4 +386,5 @@ TEST_F(ResourceSet, TheManifestAsksForAdministratorRights)
     EXPECT_NE(std::string::npos, manifest.find("level=\"requireAdministrator\""));
     EXPECT_NE(std::string::npos, manifest.find("Microsoft.Windows.Common-Controls"));
     EXPECT_NE(std::string::npos, manifest.find("supportedOS"));
+    EXPECT_NE(std::string::npos, manifest.find(">true</dpiAware>")) << "aware of the system's scale";
 }
