@@ -1,6 +1,7 @@
 // CPage2: the destination folder and the choice of Start-menu shortcuts.
 #pragma once
 #include "../framework/PropertyPage.h"
+#include "Strip.h"
 
 class CPage2 : public CPropertyPage
 {
@@ -31,4 +32,6 @@ private:
     void RefuseDestination();
     void FocusDestination();
     CString DefaultInstallPath() const;
+
+    CStrip m_strip;
 };

@@ -171,12 +171,12 @@ struct ExpectedDialog
 };
 
 const DWORD PAGE = 0x48C00040;
-const DWORD STRIP = 0x5000100E;
+const DWORD STRIP = 0x5000104E;
 const DWORD TEXT = 0x50020000;
 
 const ExpectedDialog DIALOGS[] = {
     { IDD_AGREEMENT_PAGE, PAGE, 266, 153, L"Setup Setps - 情報確認\u30001 / 4",
-      { { -1, L"STATIC", 0, 0, 41, 153, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 152, NULL, STRIP },
         { -1, L"STATIC", 48, 5, 165, 11, L"著作権＆使用制限情報", TEXT },
         { IDC_AGREE, L"BUTTON", 118, 142, 57, 10, L"同意します(&A)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON },
         { IDC_DISAGREE, L"BUTTON", 188, 142, 64, 10, L"同意しません(&D)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON },
@@ -184,7 +184,7 @@ const ExpectedDialog DIALOGS[] = {
           WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
               ES_AUTOHSCROLL | ES_READONLY | ES_WANTRETURN } } },
     { IDD_DESTINATION_PAGE, PAGE, 222, 135, L"Setup Setps - インストール設定\u30002 / 4",
-      { { -1, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
         { -1, L"STATIC", 48, 31, 165, 29,
           L"プログラムをインストールするフォルダの設定をします。\n\nインストールするパスを入力してください(&P)。", TEXT },
         { IDC_DESTINATION, L"EDIT", 47, 95, 115, 14, L"",
@@ -193,11 +193,11 @@ const ExpectedDialog DIALOGS[] = {
         { IDC_CREATE_SHORTCUTS, L"BUTTON", 47, 117, 160, 10, L"スタートメニューにショートカットを作成する(&S)",
           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX } } },
     { IDD_PROGRESS_PAGE, PAGE, 222, 135, L"Setup Setps - インストール\u3000 3 / 4",
-      { { -1, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
         { -1, L"STATIC", 61, 27, 88, 21, L"ただ今、インストール中です...\nしばらくお待ちください。", TEXT },
         { IDC_INSTALL_PROGRESS, L"MSCTLS_PROGRESS32", 53, 87, 157, 14, L"Progress1", 0x50800000 } } },
     { IDD_FINISH_PAGE, PAGE, 222, 135, L"Setup Setps - 完了\u3000 4 / 4",
-      { { -1, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
         { -1, L"STATIC", 54, 33, 85, 8, L"インストールが完了しました。", TEXT },
         { IDC_LAUNCH_PRODUCT, L"BUTTON", 51, 86, 142, 10, L"インストールしたプログラムを実行する(&R)",
           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX } } },
