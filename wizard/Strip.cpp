@@ -16,8 +16,8 @@ void CStrip::FitToFrame(HWND hStrip)
     if (!hPicture || !::GetObjectA(hPicture, sizeof picture, &picture) || !::GetClientRect(hStrip, &frame))
         return;
 
-    // 24 bits a pixel: the common controls would copy a 32-bit one for its
-    // alpha channel, and the copy would be theirs.
+    // 24 bits a pixel, with no alpha channel: the static shows it as it is
+    // (a 32-bit one with alpha it would copy and blend).
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = frame.right;
