@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """Draws the wizard's picture strip (Strip.bmp), the program icon
 (Setup.ico) and the stand-in product's icon (../product/VarnX.ico) in the
-standard 16-colour palette. Run it from this folder; its outputs are
-committed."""
+standard 16-colour palette. Each icon holds every size Windows asks for up
+to 200 %: 16 to 48 pixels in 16 colours (half a byte a pixel keeps them
+small), and 256 pixels as a PNG, which Windows reads inside an icon since
+Vista. Run it from this folder; its outputs are committed."""
 import struct
+import zlib
 
 # The standard 16-colour Windows palette, in its usual order.
 PALETTE = [
@@ -63,21 +66,30 @@ def strip():
         f.write(file_header + dib)
 
 
-def icon_image(size, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):
+def icon_pixels(size, frame, top, bottom):
+    """Palette indexes, 0 where the icon is transparent. The frame and the
+    checks grow with the size, so the 256-pixel image reads as the others."""
+    margin, line = size // 8, max(1, size // 32)
     pixels = []
     for y in range(size):
         row = []
         for x in range(size):
-            inside = size // 8 <= x < size - size // 8 and size // 8 <= y < size - size // 8
+            inside = margin <= x < size - margin and margin <= y < size - margin
+            edge = min(x - margin, y - margin, size - margin - 1 - x, size - margin - 1 - y) < line
             if not inside:
                 row.append(0)
-            elif x in (size // 8, size - size // 8 - 1) or y in (size // 8, size - size // 8 - 1):
+            elif edge:
                 row.append(frame)
             elif y < size // 2:
                 row.append(top)
             else:
-                row.append(bottom[0] if (x + y) % 4 < 2 else bottom[1])
+                row.append(bottom[0] if (x + y) // line % 4 < 2 else bottom[1])
         pixels.append(row)
+    return pixels
+
+
+def icon_bitmap(pixels, size):
+    """A 16-colour DIB with its AND mask, as an icon stores a small image."""
     xor_bits = pack_rows(pixels, size, size)
     mask_row = ((size + 31) // 32) * 4
     mask = bytearray()
@@ -91,18 +103,42 @@ def icon_image(size, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):
     return header + palette_bytes() + xor_bits + bytes(mask)
 
 
-def icon(path, **colours):
-    images = [icon_image(32, **colours), icon_image(16, **colours)]
-    assert [len(i) for i in images] == [744, 296]
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def icon_png(pixels, size):
+    """Red, green, blue and alpha, each row unfiltered: the flat colours and
+    the repeating checks leave the compressor little to do."""
+    raw = bytearray()
+    for row in pixels:
+        raw.append(0)
+        for value in row:
+            raw += bytes(PALETTE[value]) + (b"\x00" if value == 0 else b"\xff")
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) +
+            png_chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + png_chunk(b"IEND", b""))
+
+
+def icon(path, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):
+    sizes = (16, 24, 32, 48, 256)
+    images = []
+    for size in sizes:
+        pixels = icon_pixels(size, frame, top, bottom)
+        images.append(icon_png(pixels, size) if size == 256 else icon_bitmap(pixels, size))
     offset = 6 + 16 * len(images)
     out = struct.pack("<HHH", 0, 1, len(images))
-    for size, image in zip((32, 16), images):
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
+    for size, image in zip(sizes, images):
+        # The directory writes 256 as 0; a PNG image counts 32 bits a pixel.
+        small = size < 256
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16 if small else 0, 0, 1, 4 if small else 32,
+                           len(image), offset)
         offset += len(image)
     with open(path, "wb") as f:
         f.write(out + b"".join(images))
+    return [len(image) for image in images]
 
 
 strip()
-icon("Setup.ico")
-icon("../product/VarnX.ico", frame=TEAL, top=AQUA, bottom=(WHITE, SILVER))
+print("Setup.ico", icon("Setup.ico"))
+print("VarnX.ico", icon("../product/VarnX.ico", frame=TEAL, top=AQUA, bottom=(WHITE, SILVER)))

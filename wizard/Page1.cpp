@@ -25,6 +25,7 @@ void CPage1::DoDataExchange(CDataExchange* pDX)
 BOOL CPage1::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     m_pSheet = CWnd::FromHandle(GetParent());
 
     m_strReadme.Empty();

@@ -1,6 +1,7 @@
 // CPage1: the readme from the setup folder, and the agreement to it.
 #pragma once
 #include "../framework/PropertyPage.h"
+#include "Strip.h"
 
 class CPage1 : public CPropertyPage
 {
@@ -22,4 +23,7 @@ protected:
     void OnSetFocusReadme();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    CStrip m_strip;
 };

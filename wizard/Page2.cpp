@@ -33,6 +33,7 @@ void CPage2::DoDataExchange(CDataExchange* pDX)
 BOOL CPage2::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     m_pSheet = CWnd::FromHandle(GetParent());
 
     // A folder the system cannot name stays empty; nothing is built on it.

@@ -1,6 +1,7 @@
 // CPage2: the destination folder and the choice of Start-menu shortcuts.
 #pragma once
 #include "../framework/PropertyPage.h"
+#include "Strip.h"
 
 class CPage2 : public CPropertyPage
 {
@@ -28,4 +29,6 @@ protected:
 
 private:
     void FocusDestination();
+
+    CStrip m_strip;
 };

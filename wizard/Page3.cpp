@@ -30,6 +30,7 @@ void CPage3::DoDataExchange(CDataExchange* pDX)
 BOOL CPage3::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     m_pSheet = CWnd::FromHandle(GetParent());
     CancelToClose();
     SetTimer(INSTALL_TIMER_ID, INSTALL_DELAY_MS);

@@ -3,6 +3,7 @@
 #pragma once
 #include "../framework/ProgressCtrl.h"
 #include "../framework/PropertyPage.h"
+#include "Strip.h"
 
 class CPage3 : public CPropertyPage
 {
@@ -25,4 +26,6 @@ protected:
 
 private:
     void RunInstall();
+
+    CStrip m_strip;
 };

@@ -14,6 +14,7 @@ END_MESSAGE_MAP()
 BOOL CPage4::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     CheckDlgButton(IDC_LAUNCH_PRODUCT, BST_CHECKED);
     UpdateData(FALSE);
     return TRUE;

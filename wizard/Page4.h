@@ -1,6 +1,7 @@
 // CPage4: the end of the wizard; may start the installed product.
 #pragma once
 #include "../framework/PropertyPage.h"
+#include "Strip.h"
 
 class CPage4 : public CPropertyPage
 {
@@ -18,4 +19,6 @@ protected:
 
 private:
     void LaunchProduct();
+
+    CStrip m_strip;
 };

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -46,10 +47,59 @@ void CloseProductWindows()
     }
 }
 
+// The display's scale for the programs started while it lives: Wine reads
+// LogPixels when a process starts. The value the prefix had comes back after.
+class DisplayScale
+{
+public:
+    explicit DisplayScale(DWORD dpi)
+    {
+        DWORD size = sizeof m_previous;
+        m_hadValue = RegGetValueA(HKEY_CURRENT_USER, DESKTOP_KEY, "LogPixels", RRF_RT_REG_DWORD, NULL, &m_previous,
+                                  &size) == ERROR_SUCCESS;
+        RegSetKeyValueA(HKEY_CURRENT_USER, DESKTOP_KEY, "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    }
+    ~DisplayScale()
+    {
+        if (m_hadValue)
+            RegSetKeyValueA(HKEY_CURRENT_USER, DESKTOP_KEY, "LogPixels", REG_DWORD, &m_previous, sizeof m_previous);
+        else
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, DESKTOP_KEY, "LogPixels");
+    }
+
+private:
+    static constexpr const char* DESKTOP_KEY = "Control Panel\\Desktop";
+    DWORD m_previous = 0;
+    bool m_hadValue;
+};
+
+// A dialog unit of the pages at `dpi`, as the dialog manager measures their
+// font (ＭＳ Ｐゴシック, 9 points): a quarter of the alphabet's mean width
+// across, an eighth of the font's height down.
+SIZE PageBaseUnits(int dpi)
+{
+    HDC dc = CreateCompatibleDC(NULL);
+    HFONT font = CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                             PROOF_QUALITY, FF_DONTCARE, "ＭＳ Ｐゴシック");
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE alphabet = {};
+    GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    DeleteDC(dc);
+    return { (alphabet.cx / 26 + 1) / 2, metrics.tmHeight };
+}
+
+// The strip's frame in each page's template, in dialog units.
+const RECT STRIP_FRAMES[] = { { 0, 0, 41, 152 }, { 0, 0, 41, 135 }, { 0, 0, 41, 135 }, { 0, 0, 41, 135 } };
+
 // Every visible control of the sheet and its current page: no access key is
 // used twice, every button of the page has one, every control of the page
-// lies inside it, and the page inside the sheet.
-void ExpectWellFormedPage(const WizardDriver& wizard)
+// lies inside it, and the page inside the sheet. The strip fills the frame
+// its template gives it at the display's scale.
+void ExpectWellFormedPage(const WizardDriver& wizard, int dpi)
 {
     struct Walk
     {
@@ -83,6 +133,16 @@ void ExpectWellFormedPage(const WizardDriver& wizard)
         reinterpret_cast<LPARAM>(&walk));
     for (char key : walk.keys)
         EXPECT_EQ(1, std::count(walk.keys.begin(), walk.keys.end(), key)) << "Alt+" << key << " in " << walk.keys;
+
+    SIZE unit = PageBaseUnits(dpi);
+    const RECT& inTemplate = STRIP_FRAMES[wizard.CurrentPage()];
+    RECT frame = { MulDiv(inTemplate.left, unit.cx, 4), MulDiv(inTemplate.top, unit.cy, 8),
+                   MulDiv(inTemplate.right, unit.cx, 4), MulDiv(inTemplate.bottom, unit.cy, 8) };
+    RECT strip = {};
+    GetWindowRect(GetDlgItem(walk.page, IDC_STRIP), &strip);
+    MapWindowPoints(NULL, walk.page, reinterpret_cast<POINT*>(&strip), 2);
+    auto corners = [](const RECT& rect) { return std::make_tuple(rect.left, rect.top, rect.right, rect.bottom); };
+    EXPECT_EQ(corners(frame), corners(strip)) << "the strip's frame at " << dpi << " dpi";
 }
 
 class InstallWizard : public testing::Test
@@ -210,9 +270,19 @@ private:
     std::string m_path;
 };
 
+// The four-page walk at 100 %, 150 % and 200 %.
+class InstallWizardAtScale : public InstallWizard, public testing::WithParamInterface<int>
+{
+protected:
+    InstallWizardAtScale() : m_scale(GetParam()) {}
+    std::string Shot(const std::string& name) const { return name + "-" + std::to_string(GetParam()) + "dpi"; }
+
+    DisplayScale m_scale;
+};
+
 }
 
-TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
+TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
 {
     // A destination with spaces and ソ (0x83 0x5C), below "C:\Program Files".
     const std::string installParent = SystemFolder().substr(0, 3) + "Program Files\\Varnolt テスト ソ";
@@ -258,8 +328,8 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     wizard.ClickControl(IDC_AGREE);
     Sleep(300);
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
-    ExpectWellFormedPage(wizard);
-    SaveScreenshot(wizard.Sheet(), "wizard-1-agreement");
+    ExpectWellFormedPage(wizard, GetParam());
+    SaveScreenshot(wizard.Sheet(), Shot("wizard-1-agreement"));
     wizard.ClickSheetButton(WIZARD_NEXT);
 
     // Page 2: the default, Back and forth, refill, collapse, browse.
@@ -268,8 +338,8 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_TRUE(wizard.Checked(IDC_CREATE_SHORTCUTS));
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_BACK));
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT));
-    ExpectWellFormedPage(wizard);
-    SaveScreenshot(wizard.Sheet(), "wizard-2-destination");
+    ExpectWellFormedPage(wizard, GetParam());
+    SaveScreenshot(wizard.Sheet(), Shot("wizard-2-destination"));
     wizard.ClickSheetButton(WIZARD_BACK);
     ASSERT_TRUE(wizard.WaitForPage(0));
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_NEXT)) << "the agreement is still chosen";
@@ -325,7 +395,7 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
         EXPECT_EQ("次のフォルダは既に存在します。\n\n" + installFolder + "\n\nこのフォルダにインストールしますか？",
                   MessageBoxText(question));
         EXPECT_FALSE(IsWindowEnabled(wizard.Sheet())) << "the wizard waits for its box";
-        SaveScreenshot(question, "wizard-existing-folder");
+        SaveScreenshot(question, Shot("wizard-existing-folder"));
         PressButton(question, answer);
         EXPECT_TRUE(WaitForWindowGone(question));
         Sleep(300);
@@ -336,8 +406,8 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     ASSERT_TRUE(wizard.WaitForPage(2));
     for (int button : { WIZARD_BACK, WIZARD_NEXT, WIZARD_FINISH, WIZARD_CANCEL })
         EXPECT_FALSE(wizard.ButtonEnabled(button)) << "button " << button << " on page 3";
-    ExpectWellFormedPage(wizard);
-    SaveScreenshot(wizard.Sheet(), "wizard-3-progress");
+    ExpectWellFormedPage(wizard, GetParam());
+    SaveScreenshot(wizard.Sheet(), Shot("wizard-3-progress"));
     ASSERT_TRUE(wizard.WaitForPage(3));
     HWND bar = GetDlgItem(wizard.Page(2), IDC_INSTALL_PROGRESS);
     EXPECT_EQ(16, (int)SendMessageA(bar, PBM_GETPOS, 0, 0));
@@ -349,8 +419,8 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_TRUE(wizard.ButtonEnabled(WIZARD_FINISH));
     EXPECT_FALSE(wizard.ButtonEnabled(WIZARD_CANCEL));
     EXPECT_TRUE(wizard.Checked(IDC_LAUNCH_PRODUCT));
-    ExpectWellFormedPage(wizard);
-    SaveScreenshot(wizard.Sheet(), "wizard-4-finish");
+    ExpectWellFormedPage(wizard, GetParam());
+    SaveScreenshot(wizard.Sheet(), Shot("wizard-4-finish"));
     wizard.ClickSheetButton(WIZARD_FINISH);
     EXPECT_TRUE(setup->WaitForExit());
     EXPECT_EQ((DWORD)ERROR_SUCCESS, setup->ExitCode());
@@ -397,6 +467,9 @@ TEST_F(InstallWizard, FourPagesInstallEverythingAndTheUninstallEntryRemovesIt)
     EXPECT_FALSE(planted.WasStarted(0)) << ReadFile(planted.Record());
     RemoveTree(installParent);
 }
+
+INSTANTIATE_TEST_SUITE_P(InstallWizard, InstallWizardAtScale, testing::Values(96, 144, 192),
+                         [](const testing::TestParamInfo<int>& scale) { return std::to_string(scale.param) + "dpi"; });
 
 TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarlierInstallWithAFileInUse)
 {

@@ -171,12 +171,12 @@ struct ExpectedDialog
 };
 
 const DWORD PAGE = 0x48C00040;
-const DWORD STRIP = 0x5000100E;
+const DWORD STRIP = 0x5000104E;
 const DWORD TEXT = 0x50020000;
 
 const ExpectedDialog DIALOGS[] = {
     { IDD_AGREEMENT_PAGE, PAGE, 266, 153, L"Setup Setps - 情報確認\u30001 / 4",
-      { { -1, L"STATIC", 0, 0, 41, 153, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 152, NULL, STRIP },
         { -1, L"STATIC", 48, 5, 165, 11, L"著作権＆使用制限情報", TEXT },
         { IDC_AGREE, L"BUTTON", 118, 142, 57, 10, L"同意します(&A)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON },
         { IDC_DISAGREE, L"BUTTON", 188, 142, 64, 10, L"同意しません(&D)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON },
@@ -184,7 +184,7 @@ const ExpectedDialog DIALOGS[] = {
           WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
               ES_AUTOHSCROLL | ES_READONLY | ES_WANTRETURN } } },
     { IDD_DESTINATION_PAGE, PAGE, 222, 135, L"Setup Setps - インストール設定\u30002 / 4",
-      { { -1, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
         { -1, L"STATIC", 48, 31, 165, 29,
           L"プログラムをインストールするフォルダの設定をします。\n\nインストールするパスを入力してください(&P)。", TEXT },
         { IDC_DESTINATION, L"EDIT", 47, 95, 115, 14, L"",
@@ -193,11 +193,11 @@ const ExpectedDialog DIALOGS[] = {
         { IDC_CREATE_SHORTCUTS, L"BUTTON", 47, 117, 160, 10, L"スタートメニューにショートカットを作成する(&S)",
           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX } } },
     { IDD_PROGRESS_PAGE, PAGE, 222, 135, L"Setup Setps - インストール\u3000 3 / 4",
-      { { -1, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
         { -1, L"STATIC", 61, 27, 88, 21, L"ただ今、インストール中です...\nしばらくお待ちください。", TEXT },
         { IDC_INSTALL_PROGRESS, L"MSCTLS_PROGRESS32", 53, 87, 157, 14, L"Progress1", 0x50800000 } } },
     { IDD_FINISH_PAGE, PAGE, 222, 135, L"Setup Setps - 完了\u3000 4 / 4",
-      { { -1, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 135, NULL, STRIP },
         { -1, L"STATIC", 54, 33, 85, 8, L"インストールが完了しました。", TEXT },
         { IDC_LAUNCH_PRODUCT, L"BUTTON", 51, 86, 142, 10, L"インストールしたプログラムを実行する(&R)",
           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX } } },
@@ -258,7 +258,9 @@ TEST_F(ResourceSet, EveryResourceIsJapaneseOnly)
         { RT_DIALOG, IDD_PROGRESS_PAGE, "dialog 109" },    { RT_DIALOG, IDD_FINISH_PAGE, "dialog 110" },
         { RT_DIALOG, IDD_PROGRESS_PANEL, "dialog 111" },   { RT_BITMAP, IDB_STRIP, "bitmap" },
         { RT_GROUP_ICON, IDI_SETUP, "icon group" },        { RT_ICON, 1, "icon 1" },
-        { RT_ICON, 2, "icon 2" },                          { RT_STRING, IDS_PROGRAM_GROUP / 16 + 1, "strings" },
+        { RT_ICON, 2, "icon 2" },                          { RT_ICON, 3, "icon 3" },
+        { RT_ICON, 4, "icon 4" },                          { RT_ICON, 5, "icon 5" },
+        { RT_STRING, IDS_PROGRAM_GROUP / 16 + 1, "strings" },
         { RT_VERSION, 1, "version block" },
     };
     for (const auto& resource : resources) {
@@ -291,7 +293,9 @@ TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
             << "palette entry " << index;
 }
 
-TEST_F(ResourceSet, TheIconGroupHoldsTwo16ColourImages)
+// Every size Windows asks for up to 200 %: the small ones in 16 colours, the
+// 256-pixel one (written as 0 in the group) as a PNG.
+TEST_F(ResourceSet, TheIconGroupHoldsEverySizeWindowsAsksFor)
 {
     DWORD size = 0;
     const BYTE* group = Load(RT_GROUP_ICON, IDI_SETUP, &size);
@@ -299,22 +303,28 @@ TEST_F(ResourceSet, TheIconGroupHoldsTwo16ColourImages)
     Reader read(group);
     EXPECT_EQ(0, read.Word());
     EXPECT_EQ(1, read.Word()) << "an icon group";
-    ASSERT_EQ(2, read.Word());
-    const int sizes[2] = { 32, 16 };
-    const DWORD bytes[2] = { 744, 296 };
-    for (int image = 0; image < 2; ++image) {
+    const int sizes[] = { 16, 24, 32, 48, 256 };
+    ASSERT_EQ((WORD)ARRAYSIZE(sizes), read.Word());
+    for (int image = 0; image < (int)ARRAYSIZE(sizes); ++image) {
+        SCOPED_TRACE("image " + std::to_string(sizes[image]));
         const BYTE* entry = group + 6 + 14 * image;
-        EXPECT_EQ(sizes[image], entry[0]);
-        EXPECT_EQ(sizes[image], entry[1]);
-        EXPECT_EQ(16, entry[2]) << "colours";
-        EXPECT_EQ(1, *reinterpret_cast<const WORD*>(entry + 4)) << "planes";
-        EXPECT_EQ(4, *reinterpret_cast<const WORD*>(entry + 6)) << "bits per pixel";
-        EXPECT_EQ(bytes[image], *reinterpret_cast<const DWORD*>(entry + 8));
-        WORD iconId = *reinterpret_cast<const WORD*>(entry + 12);
-        EXPECT_EQ(image + 1, iconId);
+        bool small = sizes[image] < 256;
+        EXPECT_EQ(sizes[image] % 256, entry[0]);
+        EXPECT_EQ(sizes[image] % 256, entry[1]);
+        EXPECT_EQ(small ? 16 : 0, entry[2]) << "colours";
+        EXPECT_EQ(small ? 4 : 32, *reinterpret_cast<const WORD*>(entry + 6)) << "bits per pixel";
         DWORD iconSize = 0;
-        EXPECT_NE(nullptr, Load(RT_ICON, iconId, &iconSize));
-        EXPECT_EQ(bytes[image], iconSize);
+        const BYTE* icon = Load(RT_ICON, *reinterpret_cast<const WORD*>(entry + 12), &iconSize);
+        ASSERT_NE(nullptr, icon);
+        EXPECT_EQ(*reinterpret_cast<const DWORD*>(entry + 8), iconSize);
+        EXPECT_EQ(small ? std::string("\x28\0\0\0", 4) : std::string("\x89PNG"),
+                  std::string(reinterpret_cast<const char*>(icon), 4))
+            << "a bitmap's header, or a PNG's signature";
+        // The system's icon loader reads it at that size.
+        HICON loaded = static_cast<HICON>(
+            LoadImageA(m_module, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, sizes[image], sizes[image], 0));
+        EXPECT_NE(nullptr, loaded);
+        DestroyIcon(loaded);
     }
 }
 
@@ -376,4 +386,5 @@ TEST_F(ResourceSet, TheManifestAsksForAdministratorRights)
     EXPECT_NE(std::string::npos, manifest.find("level=\"requireAdministrator\""));
     EXPECT_NE(std::string::npos, manifest.find("Microsoft.Windows.Common-Controls"));
     EXPECT_NE(std::string::npos, manifest.find("supportedOS"));
+    EXPECT_NE(std::string::npos, manifest.find(">true</dpiAware>")) << "aware of the system's scale";
 }
