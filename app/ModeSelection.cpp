@@ -34,14 +34,17 @@ CommandLineOptions ParseCommandLineOptions(const CString& commandLine)
         // One word, its quotes dropped; a space inside quotes is the word's.
         CString word;
         BOOL quoted = FALSE;
-        for (; *text && (quoted || *text != ' '); text = NextCharacter(text)) {
+        while (*text && (quoted || *text != ' ')) {
+            const char* run = text;
+            while (*text && *text != '"' && (quoted || *text != ' '))
+                text = NextCharacter(text);
+            CString part;
+            part.Format("%.*s", (int)(text - run), run);
+            word += part;
             if (*text == '"') {
                 quoted = !quoted;
-                continue;
+                ++text;
             }
-            CString character;
-            character.Format("%.*s", (int)(NextCharacter(text) - text), text);
-            word += character;
         }
         if (word.Compare(QUIET_SWITCH) == 0)
             options.bQuiet = TRUE;

@@ -34,20 +34,20 @@ BOOL CSetupApp::InitInstance()
         return FALSE;
     }
 
-    // Before anything else is shown and before the product is asked to
-    // close: a second setup touches nothing, and says so only when it cannot
-    // hand over to the first.
+    Enable3dControls();
+    // Without the rights, the claim's global name could not be made either.
+    if (!IsAdministrator()) {
+        m_outcome.MessageBox(NULL, "管理者権限がありません。", "ERROR", MB_ICONERROR);
+        m_outcome.SetExitCode(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    // Before the product is asked to close: a second setup touches nothing,
+    // and says so only when it cannot hand over to the first.
     BOOL handedOver;
     if (!ClaimSingleSetup(&handedOver)) {
         if (!handedOver)
             m_outcome.MessageBox(NULL, "別のセットアップが実行中です。", "ERROR", MB_ICONERROR);
         m_outcome.SetExitCode(ERROR_INSTALL_ALREADY_RUNNING);
-        return FALSE;
-    }
-    Enable3dControls();
-    if (!IsAdministrator()) {
-        m_outcome.MessageBox(NULL, "管理者権限がありません。", "ERROR", MB_ICONERROR);
-        m_outcome.SetExitCode(ERROR_ACCESS_DENIED);
         return FALSE;
     }
 

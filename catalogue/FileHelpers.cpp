@@ -26,9 +26,8 @@ CString GetModulePath()
 }
 
 // Names Windows gives to devices, with or without an extension.
-const char* const DEVICE_NAMES[] = { "CON", "PRN", "AUX", "NUL", "COM1", "COM2", "COM3", "COM4", "COM5", "COM6",
-                                     "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6",
-                                     "LPT7", "LPT8", "LPT9" };
+const char DEVICE_NAMES[][5] = { "CON", "PRN", "AUX", "NUL", "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
+                                  "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9" };
 
 // A name Windows would not keep as written: it strips a dot or a space at
 // its end, and a device name opens the device instead.
@@ -36,9 +35,12 @@ BOOL IsAlteredName(const char* name, int length)
 {
     if (length == 0 || name[length - 1] == '.' || name[length - 1] == ' ')
         return TRUE;
+    // Windows drops the spaces before a device name's extension too.
     int baseLength = 0;
     while (baseLength < length && name[baseLength] != '.')
         ++baseLength;
+    while (baseLength > 0 && name[baseLength - 1] == ' ')
+        --baseLength;
     CString base;
     base.Format("%.*s", baseLength, name);
     for (const char* device : DEVICE_NAMES)
@@ -56,7 +58,10 @@ int FullPathRootLength(const char* text)
         return 3;
     if (text[0] != '\\' || text[1] != '\\')
         return 0;
-    // Two names, the server's and the share's, neither of them empty.
+    // Two names, the server's and the share's, neither of them empty; "."
+    // and "?" name devices and raw paths, no server.
+    if ((text[2] == '.' || text[2] == '?') && text[3] == '\\')
+        return 0;
     int i = 2;
     for (int name = 0; name < 2; ++name) {
         int start = i;
@@ -167,7 +172,7 @@ BOOL IsUsableFolder(const CString& typedPath, int nameLength)
             return FALSE;
         name = *end ? end + 1 : end;
     }
-    if (IsSharedFolder(GetLongFolderPath(path)))
+    if (IsSharedFolder(GetLongFolderPath(path)) || IsMediaFolder(path))
         return FALSE;
     CString root = path.Left(rootLength);
     if (text[rootLength - 1] != '\\')
@@ -222,22 +227,51 @@ HANDLE OpenInstallSource(const CString& path)
     return ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, NULL);
 }
 
+BOOL IsFileOfModule(HANDLE hFile, HMODULE hModule)
+{
+    typedef LONG(NTAPI * NtAreMappedFilesTheSameFn)(PVOID, PVOID);
+    HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+    NtAreMappedFilesTheSameFn areMappedFilesTheSame = reinterpret_cast<NtAreMappedFilesTheSameFn>(
+        reinterpret_cast<void*>(ntdll ? ::GetProcAddress(ntdll, "NtAreMappedFilesTheSame") : NULL));
+    // The older family keeps a running program's file from being renamed.
+    if (!areMappedFilesTheSame)
+        return !IsWindowsNT();
+    HANDLE hMapping = ::CreateFileMappingA(hFile, NULL, PAGE_READONLY, 0, 0, NULL);
+    void* pView = hMapping ? ::MapViewOfFile(hMapping, FILE_MAP_READ, 0, 0, 0) : NULL;
+    BOOL same = pView && areMappedFilesTheSame(hModule, pView) == 0;
+    if (pView)
+        ::UnmapViewOfFile(pView);
+    if (hMapping)
+        ::CloseHandle(hMapping);
+    return same;
+}
+
 HANDLE OpenOwnProgramFile()
 {
+    // Until the file is held, its name can be given to another: what is
+    // opened must be the file the program was started from.
     CString path = GetModulePath();
-    return path.IsEmpty() ? INVALID_HANDLE_VALUE : OpenInstallSource(path);
+    HANDLE hFile = path.IsEmpty() ? INVALID_HANDLE_VALUE : OpenInstallSource(path);
+    if (hFile != INVALID_HANDLE_VALUE && !IsFileOfModule(hFile, ::GetModuleHandleA(NULL))) {
+        ::CloseHandle(hFile);
+        return INVALID_HANDLE_VALUE;
+    }
+    return hFile;
 }
 
 CString GetTemporaryCopyPath(const CString& target) { return target + ".new"; }
 
 namespace {
 
-// Writes the rest of the source into the open file, hashing what it writes;
-// false when a read or a write fails or the source ends early.
-BOOL WriteHashed(HANDLE hSource, HANDLE hTarget, BYTE digest[SHA256_LENGTH])
+// The whole source from its start, hashed and, with a target, written there
+// too; false when a read or a write fails or the source ends before the end
+// its size gives.
+BOOL CopyHashed(HANDLE hSource, HANDLE hTarget, BYTE digest[SHA256_LENGTH])
 {
-    LARGE_INTEGER size;
-    if (!::GetFileSizeEx(hSource, &size))
+    DWORD sizeHigh = 0;
+    DWORD sizeLow = ::GetFileSize(hSource, &sizeHigh);
+    if ((sizeLow == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) ||
+        ::SetFilePointer(hSource, 0, NULL, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
         return FALSE;
     CSha256 sha;
     ULONGLONG total = 0;
@@ -246,23 +280,42 @@ BOOL WriteHashed(HANDLE hSource, HANDLE hTarget, BYTE digest[SHA256_LENGTH])
     BOOL readable;
     while ((readable = ::ReadFile(hSource, buffer, sizeof buffer, &read, NULL)) && read > 0) {
         DWORD written;
-        if (!::WriteFile(hTarget, buffer, read, &written, NULL) || written != read)
+        if (hTarget && (!::WriteFile(hTarget, buffer, read, &written, NULL) || written != read))
             return FALSE;
         sha.Update(buffer, read);
         total += read;
     }
     sha.Final(digest);
-    return readable && total == (ULONGLONG)size.QuadPart;
+    return readable && total == ((ULONGLONG)sizeHigh << 32 | sizeLow);
+}
+
+BOOL IsExpected(const BYTE digest[SHA256_LENGTH], const BYTE* pExpectedDigest)
+{
+    return !pExpectedDigest || memcmp(digest, pExpectedDigest, SHA256_LENGTH) == 0;
+}
+
+// The finished copy takes the target's place in one step. The older family
+// has no MoveFileExA; it has no other users to fear in the gap either.
+BOOL ReplaceWith(const CString& temporary, const CString& target)
+{
+    if (IsWindowsNT())
+        return ::MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return (::DeleteFileA(target) || !PathExists(target)) && ::MoveFileA(temporary, target);
 }
 
 }
 
 BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest)
 {
+    // Bytes that are not the expected ones are never written anywhere: the
+    // source, which nobody can write while it is held, is checked before it
+    // is copied, and what was written is checked again.
+    BYTE digest[SHA256_LENGTH];
+    if (hSource == INVALID_HANDLE_VALUE ||
+        (pExpectedDigest && (!CopyHashed(hSource, NULL, digest) || !IsExpected(digest, pExpectedDigest))))
+        return FALSE;
     CString folder = GetParentFolder(target);
     if (!PathExists(folder) && !CreateFolderTree(folder))
-        return FALSE;
-    if (hSource == INVALID_HANDLE_VALUE || ::SetFilePointer(hSource, 0, NULL, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
         return FALSE;
 
     // A leftover of a killed install goes first; a name that is taken again
@@ -273,25 +326,26 @@ BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest
     HANDLE hTemporary = ::CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hTemporary == INVALID_HANDLE_VALUE)
         return FALSE;
-    BYTE digest[SHA256_LENGTH];
     FILETIME lastWrite;
-    BOOL complete = WriteHashed(hSource, hTemporary, digest) &&
-                    (!pExpectedDigest || memcmp(digest, pExpectedDigest, SHA256_LENGTH) == 0) &&
-                    ::GetFileTime(hSource, NULL, NULL, &lastWrite) && ::SetFileTime(hTemporary, NULL, NULL, &lastWrite);
+    BOOL complete = CopyHashed(hSource, hTemporary, digest) && IsExpected(digest, pExpectedDigest) &&
+                    ::GetFileTime(hSource, NULL, NULL, &lastWrite) &&
+                    ::SetFileTime(hTemporary, NULL, NULL, &lastWrite) && ::FlushFileBuffers(hTemporary);
     ::CloseHandle(hTemporary);
 
+    BOOL replaced = complete && ReplaceWith(temporary, target);
     // A read-only earlier copy (from a CD, say) is replaced all the same, and
-    // keeps its attribute if it stays.
-    DWORD attributes = ::GetFileAttributesA(target);
-    BOOL readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-    if (complete && readOnly)
-        ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY);
-    BOOL replaced = complete && ::MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!replaced) {
-        if (complete && readOnly)
+    // keeps its attribute if it stays. A link is never followed to change
+    // what it points at.
+    DWORD attributes = complete && !replaced ? ::GetFileAttributesA(target) : INVALID_FILE_ATTRIBUTES;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+        !(attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+        ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY)) {
+        replaced = ReplaceWith(temporary, target);
+        if (!replaced)
             ::SetFileAttributesA(target, attributes);
-        ::DeleteFileA(temporary);
     }
+    if (!replaced)
+        ::DeleteFileA(temporary);
     return replaced;
 }
 

@@ -25,7 +25,7 @@ CString JoinPath(const CString& folder, const char* name);
 // nameLength characters, placed and found again: a full path (drive letter,
 // colon, backslash, or \\server\share) below a root that exists, not the
 // root itself, nor the Windows folder or below it, nor a folder all programs
-// or users share (compared in its long form), nor a file; each name in it
+// or users share (compared in its long form), nor the media, nor a file; each name in it
 // one that Windows keeps as written (no forbidden character, no device name,
 // no dot or space at its end); short enough for MAX_PATH. A trailing
 // backslash names the same folder.
@@ -67,8 +67,11 @@ BOOL CreateFolderTree(CString path);
 // Opens a file to copy from, for reading, so that nobody can write, delete
 // or rename it while the handle is open; INVALID_HANDLE_VALUE when it cannot.
 HANDLE OpenInstallSource(const CString& path);
+// Whether the open file is the one the module was loaded from.
+BOOL IsFileOfModule(HANDLE hFile, HMODULE hModule);
 // The running program's own file, opened as OpenInstallSource opens a
 // source: held for the program's life, it cannot be swapped while it runs.
+// INVALID_HANDLE_VALUE when the file at its name is another by now.
 HANDLE OpenOwnProgramFile();
 // The temporary file that a copy to target is written into first.
 CString GetTemporaryCopyPath(const CString& target);

@@ -44,8 +44,12 @@ CString MachineFolderSetting(const char* pszKey, const char* pszValue)
     if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
         return CString();
     data[size] = 0;
+    // The system drive is the Windows folder's, whatever the environment,
+    // which the user's own settings can change, says.
+    CString setting = data;
+    setting.Replace("%SystemDrive%", GetWindowsFolder().Left(2));
     char expanded[MAX_PATH];
-    DWORD length = ::ExpandEnvironmentStringsA(data, expanded, MAX_PATH);
+    DWORD length = ::ExpandEnvironmentStringsA(setting, expanded, MAX_PATH);
     return length == 0 || length > MAX_PATH ? CString() : CString(expanded);
 }
 
@@ -57,6 +61,36 @@ CString ShellFolder(int csidl)
 
 const char CURRENT_VERSION_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 const char PROFILE_LIST_KEY[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
+
+// What a folder is, whatever name reaches it: its volume and its index there.
+struct FolderIdentity
+{
+    DWORD dwVolume;
+    DWORD dwIndexHigh;
+    DWORD dwIndexLow;
+    bool operator==(const FolderIdentity& other) const
+    {
+        return dwVolume == other.dwVolume && dwIndexHigh == other.dwIndexHigh && dwIndexLow == other.dwIndexLow;
+    }
+};
+
+// False where the folder does not exist, or the system cannot tell (the
+// older family opens no folders).
+BOOL GetFolderIdentity(const CString& path, FolderIdentity& identity)
+{
+    HANDLE hFolder = ::CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, NULL);
+    if (hFolder == INVALID_HANDLE_VALUE)
+        return FALSE;
+    BY_HANDLE_FILE_INFORMATION information = {};
+    BOOL known = ::GetFileInformationByHandle(hFolder, &information) &&
+                 (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    ::CloseHandle(hFolder);
+    identity.dwVolume = information.dwVolumeSerialNumber;
+    identity.dwIndexHigh = information.nFileIndexHigh;
+    identity.dwIndexLow = information.nFileIndexLow;
+    return known;
+}
 
 // The whole of folder, or folder and what lies below it; never a part of a
 // name, nor half of a double-byte character.
@@ -74,21 +108,18 @@ BOOL IsSameOrBelow(const CString& path, const CString& folder)
 
 }
 
-BOOL IsWindowsNT()
+// The NT family's major version; 0 on the older family.
+DWORD WindowsNTVersion()
 {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
     ::GetVersionExA(&version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT ? version.dwMajorVersion : 0;
 }
 
-BOOL IsWindows2000OrLater()
-{
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    ::GetVersionExA(&version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
-}
+BOOL IsWindowsNT() { return WindowsNTVersion() > 0; }
+
+BOOL IsWindows2000OrLater() { return WindowsNTVersion() >= 5; }
 
 BOOL IsWow64()
 {
@@ -132,7 +163,8 @@ CString GetLongFolderPath(const CString& path)
 
 BOOL IsSharedFolder(const CString& longPath)
 {
-    if (IsSameOrBelow(longPath, GetLongFolderPath(GetWindowsFolder())))
+    CString windowsFolder = GetLongFolderPath(GetWindowsFolder());
+    if (IsSameOrBelow(longPath, windowsFolder))
         return TRUE;
     const CString shared[] = {
         GetSystemFolder(),
@@ -144,6 +176,22 @@ BOOL IsSharedFolder(const CString& longPath)
     };
     for (const CString& folder : shared)
         if (!folder.IsEmpty() && longPath.CompareNoCase(GetLongFolderPath(WithoutTrailingSeparators(folder))) == 0)
+            return TRUE;
+
+    // Other names of the same folders (a junction, an administrative share)
+    // are told by what they name: the path itself against each of them, and
+    // its folders that exist against the Windows folder.
+    FolderIdentity identity, other;
+    if (GetFolderIdentity(longPath, identity))
+        for (const CString& folder : shared)
+            if (GetFolderIdentity(folder, other) && identity == other)
+                return TRUE;
+    if (!GetFolderIdentity(windowsFolder, other))
+        return FALSE;
+    int rootLength = FullPathRootLength(longPath);
+    for (CString folder = longPath; rootLength > 0 && folder.GetLength() >= rootLength;
+         folder = GetParentFolder(folder))
+        if (GetFolderIdentity(folder, identity) && identity == other)
             return TRUE;
     return FALSE;
 }

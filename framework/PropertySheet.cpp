@@ -68,6 +68,8 @@ INT_PTR CPropertySheet::DoModal()
     g_pSheetStarting = this;
     INT_PTR result = ::PropertySheetA(&m_psh);
     g_pSheetStarting = NULL;
+    if (m_hWnd)
+        Detach();
     m_psh.ppsp = NULL;
     free(pPages);
     return result;
@@ -77,13 +79,14 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT message, LPARAM)
 {
     if (message != PSCB_INITIALIZED || !g_pSheetStarting)
         return 0;
-    // The subclass only lets go of the window when it is destroyed.
+    // The subclass lets go of the window as it is destroyed; where the
+    // common controls have no subclass calls, DoModal does once it is gone.
+    g_pSheetStarting->Attach(hWnd, TRUE);
     SetWindowSubclassFn pfnSetWindowSubclass = FindSubclassCall<SetWindowSubclassFn>("SetWindowSubclass", 410);
     g_pfnRemoveWindowSubclass = FindSubclassCall<RemoveWindowSubclassFn>("RemoveWindowSubclass", 412);
     g_pfnDefSubclassProc = FindSubclassCall<DefSubclassProcFn>("DefSubclassProc", 413);
-    if (pfnSetWindowSubclass && g_pfnRemoveWindowSubclass && g_pfnDefSubclassProc &&
-        pfnSetWindowSubclass(hWnd, &CPropertySheet::SheetSubclassProc, 0, 0))
-        g_pSheetStarting->Attach(hWnd, TRUE);
+    if (pfnSetWindowSubclass && g_pfnRemoveWindowSubclass && g_pfnDefSubclassProc)
+        pfnSetWindowSubclass(hWnd, &CPropertySheet::SheetSubclassProc, 0, 0);
     g_pSheetStarting = NULL;
     return 0;
 }

@@ -44,7 +44,10 @@ int COutcome::Finish()
     text.Format("%s終了コード：%d\n", (const char*)m_strLog, m_nExitCode);
     // Shift-JIS with CR LF, as Notepad reads it on a Japanese system.
     text.Replace("\n", "\r\n");
-    HANDLE hFile = ::CreateFileA(m_strLogFile, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    // Replaced by a new file: a link planted at its name (in a temporary
+    // folder, say) goes, and is never written through.
+    ::DeleteFileA(m_strLogFile);
+    HANDLE hFile = ::CreateFileA(m_strLogFile, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile != INVALID_HANDLE_VALUE) {
         DWORD written;
         ::WriteFile(hFile, (const char*)text, (DWORD)text.GetLength(), &written, NULL);

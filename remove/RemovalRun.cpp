@@ -1,6 +1,7 @@
 #include "RemovalRun.h"
 #include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../catalogue/Platform.h"
 #include "ProgressPanel.h"
 #include "RemovalOperations.h"
 
@@ -16,13 +17,13 @@ void CRemovalRun::Run()
 
     // The install the registry names, wherever this copy was started from
     // (a download folder, say); its own folder only when none is named, as
-    // when an earlier removal has deleted the keys already, and never the
-    // media. Read before the registry rows delete it.
+    // when an earlier removal has deleted the keys already. Either must pass
+    // the destination rules, which the media never do. Read before the
+    // registry rows delete it.
     CString installFolder = GetRegisteredInstallFolder();
-    if (installFolder.IsEmpty())
-        installFolder = GetModuleFolder();
-    if (IsMediaFolder(installFolder))
-        installFolder.Empty();
+    CString ownFolder = GetModuleFolder();
+    if (installFolder.IsEmpty() && IsUsableFolder(ownFolder, LongestInstalledName()))
+        installFolder = GetLongFolderPath(ownFolder);
 
     CFailureList failures;
     CProgressSink quietProgress;

@@ -95,9 +95,18 @@ TEST(FileHelpers, CopyInstallFileReplacesOnlyWithWhatWasVerified)
     EXPECT_FALSE(FileExists(target + ".new"));
     SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 
+    // The program's own file is told from another one.
+    HANDLE own = OpenOwnProgramFile();
+    ASSERT_NE(INVALID_HANDLE_VALUE, own);
+    HANDLE other = OpenInstallSource((TestProgramFolder() + "\\folder_probe.exe").c_str());
+    EXPECT_TRUE(IsFileOfModule(own, GetModuleHandleA(NULL)));
+    EXPECT_FALSE(IsFileOfModule(other, GetModuleHandleA(NULL)));
+    CloseHandle(other);
+    CloseHandle(own);
+
     std::string missingTarget = root / "left\\behind.exe";
     EXPECT_FALSE(Copy(root / "missing.ex_", missingTarget));
-    EXPECT_TRUE(FolderExists(root / "left")) << "the target folder stays when the source is missing";
+    EXPECT_FALSE(FolderExists(root / "left")) << "nothing is made for a source that cannot be read";
     EXPECT_FALSE(FileExists(missingTarget));
     EXPECT_FALSE(FileExists(missingTarget + ".new"));
 }
