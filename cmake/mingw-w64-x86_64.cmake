@@ -1,5 +1,6 @@
-# Cross toolchain for 64-bit Windows (the build that is run and tested).
+# Cross toolchain for 64-bit Windows.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(MINGW_TRIPLET x86_64-w64-mingw32)
+set(MINGW_WINE_RUN wine-run)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -113,7 +113,7 @@ void ExpectWellFormedPage(const WizardDriver& wizard, int dpi)
     EXPECT_TRUE(IntersectRect(&inside, &walk.pageRect, &sheet) && EqualRect(&inside, &walk.pageRect));
     EnumChildWindows(
         wizard.Sheet(),
-        [](HWND control, LPARAM data) {
+        [](HWND control, LPARAM data) CALLBACK -> BOOL {
             Walk& walk = *reinterpret_cast<Walk*>(data);
             char className[32] = "";
             GetClassNameA(control, className, sizeof className);

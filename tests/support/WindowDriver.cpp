@@ -128,7 +128,7 @@ bool EndsWithoutAWindow(const std::string& program, const std::string& commandLi
     for (DWORD start = GetTickCount(); !ended && GetTickCount() - start < timeoutMs;) {
         ended = process.WaitForExit(20);
         EnumWindows(
-            [](HWND window, LPARAM data) {
+            [](HWND window, LPARAM data) CALLBACK -> BOOL {
                 Watch& watch = *reinterpret_cast<Watch*>(data);
                 DWORD owner = 0;
                 GetWindowThreadProcessId(window, &owner);
