@@ -207,8 +207,10 @@ TEST(FileHelpers, IsUsableFolderTakesFullPathsOnRootsThatExist)
     const int name = 10;
     // Folders all programs and users share, as the shell names them here,
     // and the Program Files folder by its short name.
-    char programFiles[MAX_PATH], profile[MAX_PATH], programData[MAX_PATH], shortName[MAX_PATH];
+    char programFiles[MAX_PATH], programFilesX86[MAX_PATH], profile[MAX_PATH], programData[MAX_PATH],
+        shortName[MAX_PATH];
     ASSERT_TRUE(SHGetSpecialFolderPathA(NULL, programFiles, CSIDL_PROGRAM_FILES, FALSE));
+    ASSERT_TRUE(SHGetSpecialFolderPathA(NULL, programFilesX86, CSIDL_PROGRAM_FILESX86, FALSE));
     ASSERT_TRUE(SHGetSpecialFolderPathA(NULL, profile, CSIDL_PROFILE, FALSE));
     ASSERT_TRUE(SHGetSpecialFolderPathA(NULL, programData, CSIDL_COMMON_APPDATA, FALSE));
     ASSERT_TRUE(GetShortPathNameA(programFiles, shortName, MAX_PATH));
@@ -227,7 +229,7 @@ TEST(FileHelpers, IsUsableFolderTakesFullPathsOnRootsThatExist)
         "C:\\space \\x", "C:\\Apps\\..", "C:\\Apps\\.\\x",
         // Below the Windows folder; folders every program or user shares.
         windows + "\\Temp\\VarnX", CaseSwapped(windows) + "\\VarnX", SystemFolder() + "\\VarnX", programFiles,
-        shortProgramFiles, shortProgramFiles + "\\", std::string(programFiles) + " (x86)", profile,
+        shortProgramFiles, shortProgramFiles + "\\", programFilesX86, profile,
         CaseSwapped(profile), std::string(profile).substr(0, std::string(profile).rfind('\\')), programData,
     };
     for (const std::string& path : refused)

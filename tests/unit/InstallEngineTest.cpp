@@ -43,7 +43,7 @@ TEST(InstallEngine, TheSettingsLinkStartsTheControlPanelThatLoadsTheApplet)
     EXPECT_STREQ("C:\\Windows\\system32", ChooseAppletHostFolder(FALSE, TRUE, system, "", windows));
     EXPECT_STREQ("C:\\Windows\\SysWOW64", ChooseAppletHostFolder(TRUE, TRUE, system, wow64, windows));
     EXPECT_STREQ("C:\\Windows", ChooseAppletHostFolder(FALSE, FALSE, "C:\\Windows\\SYSTEM", "", windows));
-    EXPECT_STREQ(SystemFolder().c_str(), GetAppletHostFolder(SystemFolder().c_str())) << "this 64-bit program";
+    EXPECT_STREQ(SystemFolder().c_str(), GetAppletHostFolder(SystemFolder().c_str())) << "a program of the system's own width";
 }
 
 TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
