@@ -24,19 +24,19 @@ CommandLineOptions ParseCommandLineOptions(const CString& commandLine)
     CommandLineOptions options = {};
     const char* text = commandLine;
     while (*text) {
-        while (*text == ' ')
+        while (*text == ' ' || *text == '\t')
             ++text;
         if (strncmp(text, DESTINATION_SWITCH, strlen(DESTINATION_SWITCH)) == 0) {
             options.bDestinationGiven = TRUE;
             options.strDestination = text + strlen(DESTINATION_SWITCH);
             break;
         }
-        // One word, its quotes dropped; a space inside quotes is the word's.
+        // One word, its quotes dropped.
         CString word;
         BOOL quoted = FALSE;
-        while (*text && (quoted || *text != ' ')) {
+        while (*text && (quoted || (*text != ' ' && *text != '\t'))) {
             const char* run = text;
-            while (*text && *text != '"' && (quoted || *text != ' '))
+            while (*text && *text != '"' && (quoted || (*text != ' ' && *text != '\t')))
                 text = NextCharacter(text);
             CString part;
             part.Format("%.*s", (int)(text - run), run);
@@ -50,8 +50,16 @@ CommandLineOptions ParseCommandLineOptions(const CString& commandLine)
             options.bQuiet = TRUE;
         else if (word.Left((int)strlen(LOG_SWITCH)).Compare(LOG_SWITCH) == 0)
             options.strLogFile = word.Mid((int)strlen(LOG_SWITCH));
-        else if (IsRemovalWord(word) && *text)
-            options.bRemovalWordEarly = TRUE;
+        else if (IsRemovalWord(word))
+            options.bRemovalWord = TRUE;
+        else if (word.Left(1).Compare("/") == 0)
+            options.bUnknownSwitch = TRUE;
     }
     return options;
+}
+
+BOOL IsRefusedQuietLine(const CommandLineOptions& options, BOOL bRemoval)
+{
+    return options.bQuiet && (options.bRemovalWord != bRemoval || options.bUnknownSwitch ||
+                              (bRemoval && options.bDestinationGiven));
 }

@@ -9,15 +9,21 @@ CString GetCommandLineWord(const CString& commandLine);
 BOOL IsRemovalWord(const CString& word);
 
 // What a command line asks for beside its mode. Words are separated by
-// spaces; double quotes keep spaces inside a word and are not part of it.
-// "/D=" is the last switch: its folder runs to the end of the line, spaces
-// included, without quotes.
+// spaces and tabs; double quotes keep those inside a word and are not part
+// of it. "/D=" is the last switch: its folder runs to the end of the line,
+// spaces included, without quotes.
 struct CommandLineOptions
 {
     BOOL bQuiet;              // the word "/S", exact and case-sensitive
-    BOOL bRemovalWordEarly;   // "/uninstall" is a word, but not the last one
+    BOOL bRemovalWord;        // "/uninstall" is a word, wherever it stands
+    BOOL bUnknownSwitch;      // a word starting with "/" that means nothing here
     BOOL bDestinationGiven;   // "/D=" came
     CString strDestination;
     CString strLogFile;       // "/LOG=<file>"; empty for none
 };
 CommandLineOptions ParseCommandLineOptions(const CString& commandLine);
+// Whether a quiet line must be refused, with nothing touched: it could be
+// read as an install where a removal was meant ("/uninstall" a word, but
+// not the last one as the mode sees it), asks a removal for a folder, or
+// holds a switch that is misspelt or quoted where none may be.
+BOOL IsRefusedQuietLine(const CommandLineOptions& options, BOOL bRemoval);

@@ -4,19 +4,23 @@
 // that exists (the administrator named it); the walks of page 3 with the
 // Start-menu links and without the pauses for the eye.
 #pragma once
+#include "../install/InstallSettings.h"
 #include "../outcome/Outcome.h"
 
 class CQuietInstall
 {
 public:
     CQuietInstall(COutcome& outcome, HANDLE hSetupProgram);
-    // bDestinationGiven: whether "/D=" named destination.
-    void Run(BOOL bDestinationGiven, const CString& destination);
+    // Takes "/D="'s folder (bDestinationGiven) or the one an install goes to
+    // unless told; FALSE, with the refusal told and its exit code set, when
+    // page 2 would refuse it. Nothing is touched either way.
+    BOOL TakeDestination(BOOL bDestinationGiven, const CString& destination);
+    void Run();
 
 private:
     CQuietInstall(const CQuietInstall&);
     CQuietInstall& operator=(const CQuietInstall&);
 
     COutcome& m_outcome;
-    HANDLE m_hSetupProgram;
+    InstallSettings m_settings;
 };

@@ -27,9 +27,7 @@ BOOL CSetupApp::InitInstance()
     CommandLineOptions options = ParseCommandLineOptions(commandLine);
     m_outcome.SetQuiet(options.bQuiet);
     m_outcome.SetLogFile(options.strLogFile);
-    // A quiet line that could be read as an install where a removal was
-    // meant, or a removal given a destination, is carried out neither way.
-    if (options.bQuiet && (options.bRemovalWordEarly || (removal && options.bDestinationGiven))) {
+    if (IsRefusedQuietLine(options, removal)) {
         m_outcome.SetExitCode(ERROR_INVALID_COMMAND_LINE);
         return FALSE;
     }
@@ -42,14 +40,18 @@ BOOL CSetupApp::InitInstance()
         return FALSE;
     }
     // Before the product is asked to close: a second setup touches nothing,
-    // and says so only when it cannot hand over to the first.
-    BOOL handedOver;
-    if (!ClaimSingleSetup(&handedOver)) {
+    // and says so unless it hands over to the first, whose window a person
+    // then finds in front.
+    BOOL handedOver = FALSE;
+    if (!ClaimSingleSetup(!options.bQuiet, &handedOver)) {
         if (!handedOver)
             m_outcome.MessageBox(NULL, "別のセットアップが実行中です。", "ERROR", MB_ICONERROR);
         m_outcome.SetExitCode(ERROR_INSTALL_ALREADY_RUNNING);
         return FALSE;
     }
+    CQuietInstall quietInstall(m_outcome, m_hOwnProgram);
+    if (options.bQuiet && !removal && !quietInstall.TakeDestination(options.bDestinationGiven, options.strDestination))
+        return FALSE;
 
     HWND hProduct = ::FindWindowA(NULL, PRODUCT_WINDOW_TITLE);
     if (hProduct) {
@@ -61,8 +63,7 @@ BOOL CSetupApp::InitInstance()
         CRemovalRun removalRun(m_outcome);
         removalRun.Run();
     } else if (options.bQuiet) {
-        CQuietInstall quietInstall(m_outcome, m_hOwnProgram);
-        quietInstall.Run(options.bDestinationGiven, options.strDestination);
+        quietInstall.Run();
     } else {
         // Until the install has run, leaving the wizard is a cancel.
         m_outcome.SetExitCode(ERROR_INSTALL_USEREXIT);

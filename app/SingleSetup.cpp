@@ -31,7 +31,7 @@ BOOL CALLBACK FindSetupWindow(HWND hWnd, LPARAM lParam)
 
 }
 
-BOOL ClaimSingleSetup(BOOL* pbHandedOver)
+BOOL ClaimSingleSetup(BOOL bHandOver, BOOL* pbHandedOver)
 {
     *pbHandedOver = FALSE;
     // Never closed: the section lives exactly as long as this setup. It
@@ -54,7 +54,7 @@ BOOL ClaimSingleSetup(BOOL* pbHandedOver)
     WindowSearch search = { pFirstId ? *pFirstId : 0, NULL };
     if (pFirstId)
         ::UnmapViewOfFile(pFirstId);
-    if (search.processId)
+    if (bHandOver && search.processId)
         ::EnumWindows(FindSetupWindow, reinterpret_cast<LPARAM>(&search));
     if (search.hFound) {
         if (::IsIconic(search.hFound))

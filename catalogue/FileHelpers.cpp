@@ -95,7 +95,7 @@ CString CollapseSeparators(CString path)
 CString GetRegisteredInstallFolder()
 {
     HKEY hKey;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, PRODUCT_KEY, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, PRODUCT_SUBKEY, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
         return CString();
     char program[MAX_PATH];
     DWORD type = 0;
@@ -189,15 +189,16 @@ CString GetDefaultInstallFolder(const CString& registeredFolder)
     if (!registeredFolder.IsEmpty())
         return registeredFolder;
     CString systemFolder = GetSystemFolder();
-    return systemFolder.IsEmpty() ? CString() : systemFolder.Left(3) + "Program Files\\VarnX";
+    return systemFolder.IsEmpty() ? CString() : JoinPath(systemFolder.Left(3) + "Program Files", PRODUCT_FOLDER_NAME);
 }
 
 DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,
                                     CString& destinationLong)
 {
-    if (!IsUsableFolder(destination, LongestInstalledName()))
+    CString folder = WithoutTrailingSeparators(CollapseSeparators(destination));
+    if (!IsUsableFolder(folder, LongestInstalledName()))
         return DESTINATION_UNUSABLE;
-    destinationLong = GetLongFolderPath(destination);
+    destinationLong = GetLongFolderPath(folder);
     if (!registeredFolder.IsEmpty() && destinationLong.CompareNoCase(registeredFolder) != 0)
         return DESTINATION_NOT_REGISTERED;
     return DESTINATION_TAKEN;
@@ -225,6 +226,40 @@ BOOL CreateFolderTree(CString path)
 HANDLE OpenInstallSource(const CString& path)
 {
     return ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, NULL);
+}
+
+BOOL IsPlainFileAt(HANDLE hFile, const CString& fullPath)
+{
+    typedef DWORD(WINAPI * GetFinalPathNameByHandleFn)(HANDLE, LPSTR, DWORD, DWORD);
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!::GetFileInformationByHandle(hFile, &information) || information.nNumberOfLinks != 1 ||
+        (information.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)))
+        return FALSE;
+    // Where the system names a file by its handle (Vista on), that name is
+    // the path's, once the system's "\\?\" form is undone.
+    GetFinalPathNameByHandleFn getFinalPathName =
+        FindKernelFunction<GetFinalPathNameByHandleFn>("GetFinalPathNameByHandleA");
+    if (!getFinalPathName)
+        return TRUE;
+    char final[MAX_PATH + 8];
+    DWORD length = getFinalPathName(hFile, final, sizeof final, 0);
+    if (length == 0 || length >= sizeof final)
+        return FALSE;
+    CString name = final;
+    if (name.Left(8).CompareNoCase("\\\\?\\UNC\\") == 0)
+        name = CString("\\\\") + name.Mid(8);
+    else if (name.Left(4).Compare("\\\\?\\") == 0)
+        name = name.Mid(4);
+    return name.CompareNoCase(GetLongFolderPath(fullPath)) == 0;
+}
+
+BOOL DeleteOpenFile(HANDLE hFile)
+{
+    typedef BOOL(WINAPI * SetFileInformationByHandleFn)(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD);
+    SetFileInformationByHandleFn setFileInformation =
+        FindKernelFunction<SetFileInformationByHandleFn>("SetFileInformationByHandle");
+    FILE_DISPOSITION_INFO disposition = { TRUE };
+    return setFileInformation && setFileInformation(hFile, FileDispositionInfo, &disposition, sizeof disposition);
 }
 
 BOOL IsFileOfModule(HANDLE hFile, HMODULE hModule)

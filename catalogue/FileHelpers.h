@@ -43,10 +43,11 @@ enum DestinationVerdict
     DESTINATION_UNUSABLE,         // refused by IsUsableFolder
     DESTINATION_NOT_REGISTERED,   // another folder than the registered install's
 };
-// Whether an install may go into destination (no trailing backslash): a
-// usable folder, and the registered install's own when there is one (a
-// second copy would orphan the first). destinationLong receives its long
-// form, which is what the install uses.
+// Whether an install may go into destination (as typed: "/" read as a
+// backslash, a trailing backslash dropped): a usable folder, and the
+// registered install's own when there is one (a second copy would orphan
+// the first). destinationLong receives its long form, which is what the
+// install uses.
 DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,
                                     CString& destinationLong);
 // The path as Windows reads it: each "/" a backslash, and pairs of
@@ -67,6 +68,12 @@ BOOL CreateFolderTree(CString path);
 // Opens a file to copy from, for reading, so that nobody can write, delete
 // or rename it while the handle is open; INVALID_HANDLE_VALUE when it cannot.
 HANDLE OpenInstallSource(const CString& path);
+// Whether the open file is a plain file (no link of any kind, one name) that
+// lies where the full path names it, and not where a junction above it leads.
+BOOL IsPlainFileAt(HANDLE hFile, const CString& fullPath);
+// Deletes the file once its last handle is closed (Vista on; FALSE before),
+// by the handle rather than by a name someone could have moved.
+BOOL DeleteOpenFile(HANDLE hFile);
 // Whether the open file is the one the module was loaded from.
 BOOL IsFileOfModule(HANDLE hFile, HMODULE hModule);
 // The running program's own file, opened as OpenInstallSource opens a

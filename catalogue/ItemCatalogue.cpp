@@ -31,8 +31,9 @@ const char UNINSTALL_ENTRY_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion
 const char DISPLAY_NAME_VALUE[] = "DisplayName";
 }
 
-const char PRODUCT_KEY[] = "SOFTWARE\\QUORLEN\\VarnX";
+const char PRODUCT_SUBKEY[] = "SOFTWARE\\QUORLEN\\VarnX";
 const char PRODUCT_PATH_VALUE[] = "Exe-Path";
+const char PRODUCT_FOLDER_NAME[] = "VarnX";
 
 constexpr FileEntry FileTable[6] = {
     { FILE_TO_INSTALL_DIR, "VarnX.dl_", "VarnX.dll" },
@@ -51,7 +52,7 @@ const RegistryEntry RegistryTable[6] = {
     { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY_KEY, "UnInstallString",
       "\"(%INSTALL_PATH%)\\Setup.exe\" /uninstall" },
     { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY_KEY, DISPLAY_NAME_VALUE, "Varnolt 2.0" },
-    { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, PRODUCT_KEY, PRODUCT_PATH_VALUE, "(%INSTALL_PATH%)\\VarnX.exe" },
+    { REG_WRITE_AND_REMOVE, HKEY_LOCAL_MACHINE, PRODUCT_SUBKEY, PRODUCT_PATH_VALUE, "(%INSTALL_PATH%)\\VarnX.exe" },
     { REG_REMOVE, HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", "Varnoltix", NULL },
     { REG_REMOVE_QUIET, HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\run", "Varnolt", "" },
     { REG_REMOVE, HKEY_LOCAL_MACHINE, "Software\\Quorlen", "VarnX", NULL },

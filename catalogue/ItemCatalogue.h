@@ -76,7 +76,9 @@ extern const EntryValue UninstallEntryValues[9];
 BOOL NamesUninstallEntry(const RegistryEntry& row);
 // Where the product key records the installed program: its folder is the
 // install folder.
-extern const char PRODUCT_KEY[];
+extern const char PRODUCT_SUBKEY[];
+// The folder an install proposes below the folder chosen for it.
+extern const char PRODUCT_FOLDER_NAME[];
 extern const char PRODUCT_PATH_VALUE[];
 
 // Whether a row's file goes into the install folder.

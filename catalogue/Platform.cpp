@@ -8,19 +8,6 @@ typedef UINT(WINAPI* GetFolderFn)(LPSTR, UINT);
 typedef DWORD(WINAPI* GetLongPathNameFn)(LPCSTR, LPSTR, DWORD);
 typedef BOOL(WINAPI* IsWow64ProcessFn)(HANDLE, PBOOL);
 
-// A kernel32 function that some Windows lack; null there.
-FARPROC FindKernelFunction(const char* pszName)
-{
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    return kernel ? ::GetProcAddress(kernel, pszName) : NULL;
-}
-
-template <class Fn>
-Fn FindKernelFunction(const char* pszName)
-{
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(FindKernelFunction(pszName)));
-}
-
 CString FolderFrom(GetFolderFn getFolder)
 {
     char buffer[MAX_PATH];
@@ -115,6 +102,12 @@ DWORD WindowsNTVersion()
     version.dwOSVersionInfoSize = sizeof version;
     ::GetVersionExA(&version);
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT ? version.dwMajorVersion : 0;
+}
+
+FARPROC FindKernelFunction(const char* pszName)
+{
+    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
+    return kernel ? ::GetProcAddress(kernel, pszName) : NULL;
 }
 
 BOOL IsWindowsNT() { return WindowsNTVersion() > 0; }

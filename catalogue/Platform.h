@@ -4,6 +4,15 @@
 #pragma once
 #include "../framework/String.h"
 
+// A function of kernel32 that some Windows lack, as the type given; null
+// there.
+FARPROC FindKernelFunction(const char* pszName);
+template <class Fn>
+Fn FindKernelFunction(const char* pszName)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(FindKernelFunction(pszName)));
+}
+
 BOOL IsWindowsNT();
 // Windows 2000 or later: kernel object names have namespaces.
 BOOL IsWindows2000OrLater();

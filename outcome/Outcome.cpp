@@ -2,6 +2,15 @@
 
 COutcome::COutcome() : m_bQuiet(FALSE), m_nExitCode(ERROR_SUCCESS) {}
 
+void COutcome::SetLogFile(const CString& path)
+{
+    // Made full now: the run does not change its folder, but a relative
+    // name is read against the folder it was started in.
+    char full[MAX_PATH];
+    DWORD length = path.IsEmpty() ? 0 : ::GetFullPathNameA(path, MAX_PATH, full, NULL);
+    m_strLogFile = length > 0 && length < MAX_PATH ? CString(full) : CString();
+}
+
 int COutcome::MessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType, int nQuietAnswer)
 {
     m_strLog += "[";
@@ -44,14 +53,22 @@ int COutcome::Finish()
     text.Format("%s終了コード：%d\n", (const char*)m_strLog, m_nExitCode);
     // Shift-JIS with CR LF, as Notepad reads it on a Japanese system.
     text.Replace("\n", "\r\n");
-    // Replaced by a new file: a link planted at its name (in a temporary
-    // folder, say) goes, and is never written through.
-    ::DeleteFileA(m_strLogFile);
-    HANDLE hFile = ::CreateFileA(m_strLogFile, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile != INVALID_HANDLE_VALUE) {
-        DWORD written;
+    // The log may be asked for in a folder other users can write to (a
+    // temporary folder, say): it is written only into a plain file at its
+    // name, never through a link or a junction planted there, and a file
+    // made somewhere else by one goes again.
+    HANDLE hFile = ::CreateFileA(m_strLogFile, GENERIC_WRITE | DELETE, 0, NULL, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return m_nExitCode;
+    BOOL made = ::GetLastError() != ERROR_ALREADY_EXISTS;
+    DWORD written;
+    if (IsPlainFileAt(hFile, m_strLogFile)) {
+        ::SetEndOfFile(hFile);
         ::WriteFile(hFile, (const char*)text, (DWORD)text.GetLength(), &written, NULL);
-        ::CloseHandle(hFile);
+    } else if (made) {
+        DeleteOpenFile(hFile);
     }
+    ::CloseHandle(hFile);
     return m_nExitCode;
 }

@@ -15,7 +15,7 @@ public:
     void SetQuiet(BOOL bQuiet) { m_bQuiet = bQuiet; }
     BOOL IsQuiet() const { return m_bQuiet; }
     // The file that receives the log when the run ends; empty for none.
-    void SetLogFile(const CString& path) { m_strLogFile = path; }
+    void SetLogFile(const CString& path);
 
     // MessageBoxA where someone watches, else nQuietAnswer; the log gets
     // the caption and the text either way.
@@ -28,7 +28,6 @@ public:
     void ReportFailures(const CFailureList& failures, HWND hOwner = NULL);
 
     void SetExitCode(int nExitCode) { m_nExitCode = nExitCode; }
-    int GetExitCode() const { return m_nExitCode; }
     // Writes the log, if one is asked for, closed by the exit code; returns
     // the exit code.
     int Finish();

@@ -25,28 +25,27 @@ void CRemovalRun::Run()
     if (installFolder.IsEmpty() && IsUsableFolder(ownFolder, LongestInstalledName()))
         installFolder = GetLongFolderPath(ownFolder);
 
-    CFailureList failures;
-    CProgressSink quietProgress;
+    // Removal goes ahead even without the panel's window; the panel then
+    // only keeps count. A quiet removal has neither panel nor pauses.
     CProgressPanel panel(0);
     CShownProgress<CProgressPanel> shownProgress(panel);
+    CProgressSink unseen;
     if (!m_outcome.IsQuiet()) {
-        // Removal goes ahead even without the panel's window; the panel then
-        // only keeps count.
         panel.Create(NULL);
         panel.SetRange(0, CATALOGUE_STEPS);
         panel.SetStep(1);
         panel.SetWindowText("アンインストール中．．．");
         panel.ShowWindow(SW_SHOW);
     }
-    CProgressSink& progress = m_outcome.IsQuiet() ? quietProgress : shownProgress;
 
-    CRemovalOperations operations(progress, failures);
+    CFailureList failures;
+    CRemovalOperations operations(m_outcome.IsQuiet() ? unseen : shownProgress, failures);
     operations.RemoveRegistry();
     operations.RemoveShortcuts();
     operations.RemoveFiles(installFolder);
 
-    if (!m_outcome.IsQuiet())
-        panel.DestroyWindow();
+    // The panel's window, if it has one, goes before the final box.
+    panel.DestroyWindow();
     if (failures.IsEmpty())
         m_outcome.MessageBox(NULL, "Varnolt を削除しました。", "確認", MB_ICONINFORMATION);
     m_outcome.ReportFailures(failures);

@@ -8,13 +8,6 @@
 
 IMPLEMENT_DYNCREATE(CPage2, CPropertyPage)
 
-namespace {
-
-const char PRODUCT_FOLDER[] = "\\VarnX";
-
-
-}
-
 CPage2::CPage2() : CPropertyPage(IDD_DESTINATION_PAGE, 0), m_pSheet(NULL), m_strInstallPath("") {}
 
 CPage2::~CPage2() {}
@@ -78,8 +71,7 @@ LRESULT CPage2::OnWizardNext()
     // entry and links not find again, is refused before anything is written;
     // so is a second copy beside the registered one, which would be orphaned.
     CString destination;
-    DestinationVerdict verdict =
-        CheckDestination(WithoutTrailingSeparators(m_strInstallPath), m_strRegisteredFolder, destination);
+    DestinationVerdict verdict = CheckDestination(m_strInstallPath, m_strRegisteredFolder, destination);
     if (verdict != DESTINATION_TAKEN) {
         // The wizard waits for the box: it is the box's owner.
         pSheet->m_outcome.RefuseDestination(m_pSheet->m_hWnd, verdict, m_strRegisteredFolder);
@@ -121,7 +113,7 @@ void CPage2::OnBrowse()
     pMalloc->Free(pItems);
     pMalloc->Release();
 
-    m_strInstallPath = CollapseSeparators(CString(chosen) + PRODUCT_FOLDER);
+    m_strInstallPath = CollapseSeparators(JoinPath(chosen, PRODUCT_FOLDER_NAME));
     UpdateData(FALSE);
 }
 

@@ -1,5 +1,6 @@
-// The benchmark's driver: "run MEDIA RUNS" times the wizard and the removal
-// against their floors and prints medians. Figures only; nothing fails.
+// The benchmark's driver: "run MEDIA [NSIS_FLOOR]" times the wizard, the
+// quiet install and the removals against their floors and prints medians.
+// Figures only; nothing fails.
 #include "../../res/resource.h"
 #include "../support/InstalledState.h"
 #include "../support/TestFolder.h"
@@ -55,8 +56,43 @@ double Median(std::vector<double> values)
 struct Figures
 {
     std::vector<double> productWindowMs, productMb, floorMs, floorMb, page1Ms, page1Mb, installMb, installMs,
-        removalMs;
+        removalMs, quietInstallMs, quietRemovalMs, nsisInstallMs;
 };
+
+// Process start to end of a program that shows no window; false when it
+// fails or does not end.
+bool MeasureQuiet(const std::string& program, const std::string& commandLine, std::vector<double>& ms)
+{
+    double start = Now();
+    ChildProcess process(program, commandLine);
+    if (!process.WaitForExit())
+        return false;
+    ms.push_back(Now() - start);
+    return process.ExitCode() == 0;
+}
+
+// Setup.exe's quiet install and removal, and another installer's silent
+// install of the same files, uninstalled again unmeasured.
+bool MeasureQuietOnce(const std::string& media, const std::string& nsisFloor, Figures& figures)
+{
+    RemoveCatalogueItems();
+    std::string setupPath = media + "\\Setup.exe";
+    if (!MeasureQuiet(setupPath, setupPath + " /S", figures.quietInstallMs))
+        return false;
+    std::string quietRemoval = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "QuietUninstallString").c_str();
+    if (!MeasureQuiet("", quietRemoval, figures.quietRemovalMs))
+        return false;
+    if (nsisFloor.empty())
+        return true;
+    if (!MeasureQuiet(nsisFloor, nsisFloor + " /S", figures.nsisInstallMs))
+        return false;
+    char programFiles[MAX_PATH] = "";
+    GetEnvironmentVariableA("ProgramW6432", programFiles, MAX_PATH);
+    std::string uninstaller = std::string(programFiles) + "\\NsisFloor\\uninstall.exe";
+    ChildProcess uninstall(uninstaller, "\"" + uninstaller + "\" /S");
+    uninstall.WaitForExit();
+    return true;
+}
 
 // Starts a program, times it to its window and takes its peak memory, then
 // closes it.
@@ -135,11 +171,12 @@ void Print(const char* what, double value, const char* unit, const char* floorNa
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 || strcmp(argv[1], "run") != 0) {
-        fprintf(stderr, "usage: benchmark_driver run MEDIA_FOLDER RUNS\n");
+    if (argc < 3 || argc > 4 || strcmp(argv[1], "run") != 0) {
+        fprintf(stderr, "usage: benchmark_driver run MEDIA_FOLDER [NSIS_FLOOR]\n");
         return 2;
     }
     std::string media = argv[2];
+    std::string nsisFloor = argc == 4 ? argv[3] : "";
     TestFolder folder("benchmark");
     std::string product = folder / "VarnX.exe";
     CopyFileA((media + "\\VarnX.ex_").c_str(), product.c_str(), FALSE);
@@ -147,7 +184,7 @@ int main(int argc, char** argv)
     Figures figures;
     int runs = atoi(getenv("BENCHMARK_RUNS") ? getenv("BENCHMARK_RUNS") : "5");
     for (int run = 0; run < runs; ++run)
-        if (!MeasureOnce(media, product, figures))
+        if (!MeasureOnce(media, product, figures) || !MeasureQuietOnce(media, nsisFloor, figures))
             fprintf(stderr, "benchmark: run %d did not complete\n", run + 1);
     RemoveCatalogueItems();
 
@@ -161,5 +198,10 @@ int main(int argc, char** argv)
     Print("peak memory over the whole install", Median(figures.installMb), "MB", "stand-in's peak", productMb);
     Print("install, page 3 shown to page 4 shown", Median(figures.installMs), "ms", "timer and 13 pauses", 1800);
     Print("removal, Yes to the final box", Median(figures.removalMs), "ms", "15 pauses", 1500);
+    Print("quiet install (/S), start to end", Median(figures.quietInstallMs), "ms", "NSIS /S, same files",
+          Median(figures.nsisInstallMs));
+    Print("", Median(figures.quietInstallMs), "ms", "wizard's install (page 3)", Median(figures.installMs));
+    Print("quiet removal (/S /uninstall), start to end", Median(figures.quietRemovalMs), "ms", "wizard's removal",
+          Median(figures.removalMs));
     return 0;
 }

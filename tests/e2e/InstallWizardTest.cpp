@@ -654,18 +654,26 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
                                     setup + " /S /D=" + installFolder + " /uninstall",
                                     setup + " /S /D=" + std::string(windows, GetWindowsDirectoryA(windows, MAX_PATH)) +
                                         "\\VarnX",
-                                    setup + " /S /D=Relative\\VarnX" };
+                                    setup + " /S /D=Relative\\VarnX", setup + " /S \"/uninstall\"",
+                                    setup + " /S \"/D=" + installFolder + "\"", setup + " /S /Uninstall" };
     for (const std::string& line : refused)
         EXPECT_TRUE(EndsWithoutAWindow(setup, line, ERROR_INVALID_COMMAND_LINE)) << line;
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FolderExists(installParent));
 
     // The folder runs to the end of the line, spaces and all; the log's
-    // name is quoted.
+    // name is quoted. A link planted at the log's name is not written
+    // through: the log goes nowhere rather than into another file.
+    const std::string victim = m_root / "another file";
+    WriteFile(victim, "not the log");
+    ASSERT_TRUE(CreateHardLinkA(log.c_str(), victim.c_str(), NULL));
     const std::string quietLine = setup + " /S /LOG=\"" + log + "\" /D=" + installFolder;
     EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
+    EXPECT_EQ("not the log", ReadFile(victim));
+    DeleteFileA(log.c_str());
     ExpectInstalledFiles(installFolder);
     ExpectLinks(installFolder);
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000)) << "over itself";
     EXPECT_EQ("終了コード：0\r\n", logText());
     EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 2000)) << "the product is not started";
 

@@ -159,6 +159,13 @@ TEST_F(Startup, WithoutTheClaimOrWithoutAdministratorRightsOnlyAnErrorBox)
         EXPECT_EQ((DWORD)ERROR_ACCESS_DENIED, setup.ExitCode());
     }
     CloseHandle(token);
+    // A quiet line with a folder that cannot be taken ends before the product
+    // is asked to close.
+    char windows[MAX_PATH];
+    EXPECT_TRUE(EndsWithoutAWindow(state.SetupPath(),
+                                   state.SetupPath() + " /S /D=" +
+                                       std::string(windows, GetWindowsDirectoryA(windows, MAX_PATH)) + "\\VarnX",
+                                   ERROR_INVALID_COMMAND_LINE));
     EXPECT_FALSE(product->WaitForExit(0)) << "the product window is not touched";
     EXPECT_NE(nullptr, FindWindowA(NULL, "Varnolt"));
     EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString")) << "nothing is removed";

@@ -51,16 +51,24 @@ TEST(ModeSelection, QuietSwitchesBesideTheLastWord)
     CommandLineOptions options =
         ParseCommandLineOptions("\"C:\\ソフト 表\\Setup.exe\" /S /LOG=\"C:\\my logs\\setup.log\" /D=C:\\Apps\\Var nolt ソ ");
     EXPECT_TRUE(options.bQuiet);
-    EXPECT_FALSE(options.bRemovalWordEarly);
+    EXPECT_FALSE(options.bRemovalWord || options.bUnknownSwitch);
     EXPECT_TRUE(options.bDestinationGiven);
     EXPECT_STREQ("C:\\Apps\\Var nolt ソ ", options.strDestination) << "to the end of the line, spaces included";
     EXPECT_STREQ("C:\\my logs\\setup.log", options.strLogFile);
-
-    EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /s /uninstall").bQuiet) << "case-sensitive";
+    EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /s").bQuiet) << "case-sensitive";
     EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /S/uninstall").bQuiet) << "a word of its own";
     EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /D=C:\\x /S").bQuiet) << "inside the folder";
-    EXPECT_FALSE(ParseCommandLineOptions("Setup.exe /S /uninstall").bRemovalWordEarly);
-    EXPECT_TRUE(ParseCommandLineOptions("Setup.exe /uninstall /S").bRemovalWordEarly);
-    EXPECT_TRUE(ParseCommandLineOptions("Setup.exe /S /uninstall ").bRemovalWordEarly) << "the last word is empty";
-    EXPECT_TRUE(ParseCommandLineOptions("Setup.exe /S /uninstall /D=C:\\x").bRemovalWordEarly);
+
+    // Refused: whatever could be read as an install where a removal was
+    // meant, a removal given a folder, a switch misspelt or quoted.
+    const char* const refused[] = { "Setup.exe /uninstall /S", "Setup.exe /S /uninstall ", "Setup.exe /S /uninstall\t",
+                                    "Setup.exe /S \"/uninstall\"", "Setup.exe /S /uninstall /D=C:\\x",
+                                    "Setup.exe /S /D=C:\\x /uninstall", "Setup.exe /S /Uninstall",
+                                    "Setup.exe /S \"/D=C:\\My Apps\\x\"", "Setup.exe /S /d=C:\\x" };
+    for (const char* line : refused)
+        EXPECT_TRUE(IsRefusedQuietLine(ParseCommandLineOptions(line), SelectsRemoval(line))) << line;
+    for (const char* line : { "Setup.exe /S /uninstall", "\"C:\\a b\\Setup.exe\" /S /LOG=x.log /uninstall",
+                              "Setup.exe /S /D=C:\\x /y" })
+        EXPECT_FALSE(IsRefusedQuietLine(ParseCommandLineOptions(line), SelectsRemoval(line))) << line;
+    EXPECT_FALSE(IsRefusedQuietLine(ParseCommandLineOptions("Setup.exe /uninstall /X"), FALSE)) << "not quiet";
 }
