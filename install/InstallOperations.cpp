@@ -5,6 +5,7 @@
 #include "RegValueWriter.h"
 #include "ShortcutWriter.h"
 #include <new>
+#include <objbase.h>
 
 namespace {
 
@@ -150,6 +151,9 @@ void CInstallOperations::InstallShortcuts()
     // The system folder's programs are started from where they can load the
     // applet that the system folder got.
     CString hostFolder = systemFolder.IsEmpty() ? CString() : GetAppletHostFolder(systemFolder);
+    // COM stays up for the whole walk: each link's writer then finds it
+    // running instead of starting and stopping it again.
+    HRESULT com = ::CoInitialize(NULL);
 
     for (const ShortcutEntry& row : ShortcutTable) {
         m_progress.StepRow();
@@ -162,4 +166,6 @@ void CInstallOperations::InstallShortcuts()
             m_failures.Append("ショートカット作成：", linkPath);
         m_progress.PauseAfterItem();
     }
+    if (SUCCEEDED(com))
+        ::CoUninitialize();
 }

@@ -35,14 +35,14 @@ void COutcome::RefuseDestination(HWND hOwner, DestinationVerdict verdict, const 
                    "ERROR", MB_ICONWARNING);
 }
 
-void COutcome::ReportFailures(const CFailureList& failures, HWND hOwner)
+void COutcome::ReportFailures(const CFailureList& failures)
 {
     if (failures.IsEmpty()) {
         m_nExitCode = ERROR_SUCCESS;
         return;
     }
     m_nExitCode = ERROR_INSTALL_FAILURE;
-    MessageBox(hOwner, CString("下記の内容が失敗しました。\n\n") + failures.GetLines(), "ERROR!", MB_ICONINFORMATION);
+    MessageBox(NULL, CString("下記の内容が失敗しました。\n\n") + failures.GetLines(), "ERROR!", MB_ICONINFORMATION);
 }
 
 int COutcome::Finish()

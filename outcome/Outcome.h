@@ -25,7 +25,7 @@ public:
     void RefuseDestination(HWND hOwner, DestinationVerdict verdict, const CString& registeredFolder);
     // After a walk: an empty list is a run with every row done; otherwise
     // the list is shown in one box and the run has failed.
-    void ReportFailures(const CFailureList& failures, HWND hOwner = NULL);
+    void ReportFailures(const CFailureList& failures);
 
     void SetExitCode(int nExitCode) { m_nExitCode = nExitCode; }
     // Writes the log, if one is asked for, closed by the exit code; returns
