@@ -104,10 +104,8 @@ CString GetRegisteredInstallFolder()
     ::RegCloseKey(hKey);
     if (result != ERROR_SUCCESS || type != REG_SZ || size == 0 || program[size - 1] != 0)
         return CString();
-    // A folder that page 2 would refuse (a stale entry, or one edited by
-    // hand) is no install of ours, and nothing is deleted in it.
-    CString folder = GetParentFolder(program);
-    return IsUsableFolder(folder, LongestInstalledName()) ? GetLongFolderPath(folder) : CString();
+    // A stale entry, or one edited by hand, may name any folder.
+    return AsInstallFolder(GetParentFolder(program));
 }
 
 CString GetModuleFolder() { return GetParentFolder(GetModulePath()); }
@@ -182,6 +180,11 @@ BOOL IsUsableFolder(const CString& typedPath, int nameLength)
         return FALSE;
     attributes = ::GetFileAttributesA(path);
     return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+CString AsInstallFolder(const CString& folder)
+{
+    return IsUsableFolder(folder, LongestInstalledName()) ? GetLongFolderPath(folder) : CString();
 }
 
 CString GetDefaultInstallFolder(const CString& registeredFolder)

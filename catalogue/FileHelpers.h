@@ -25,11 +25,14 @@ CString JoinPath(const CString& folder, const char* name);
 // nameLength characters, placed and found again: a full path (drive letter,
 // colon, backslash, or \\server\share) below a root that exists, not the
 // root itself, nor the Windows folder or below it, nor a folder all programs
-// or users share (compared in its long form), nor the media, nor a file; each name in it
-// one that Windows keeps as written (no forbidden character, no device name,
-// no dot or space at its end); short enough for MAX_PATH. A trailing
-// backslash names the same folder.
+// or users share (compared in its long form), nor the media, nor a file;
+// each name in it one that Windows keeps as written (no forbidden character,
+// no device name, no dot or space at its end); short enough for MAX_PATH. A
+// trailing backslash names the same folder.
 BOOL IsUsableFolder(const CString& path, int nameLength);
+// The folder, in its long form, as an install folder of ours may be named:
+// empty when IsUsableFolder refuses it, and nothing is deleted in it then.
+CString AsInstallFolder(const CString& folder);
 // The length of a full path's root, its backslash included ("C:\\",
 // "\\\\server\\share\\"); 0 for a path that is not a full one.
 int FullPathRootLength(const char* text);
@@ -82,10 +85,12 @@ BOOL IsFileOfModule(HANDLE hFile, HMODULE hModule);
 HANDLE OpenOwnProgramFile();
 // The temporary file that a copy to target is written into first.
 CString GetTemporaryCopyPath(const CString& target);
-// Copies the whole of the open source to target, after making the target's
-// folder: written beside it first, its SHA-256 taken from the bytes written;
-// only when that equals pExpectedDigest (null: any) and nothing was cut short
-// does it replace target, in one step, with the source's last-write time.
+// Copies the whole of the open source to target: a source whose SHA-256 is
+// not pExpectedDigest (null: any) is refused before anything is made; else
+// the target's folder is made and the copy written beside the target, its
+// SHA-256 taken again from the bytes written; only when that matches too and
+// nothing was cut short does it replace target, in one step, with the
+// source's last-write time.
 // Otherwise an earlier target stays as it was and nothing is left beside it.
 // The copy is never read-only, whatever the source was (a CD, say).
 BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest);

@@ -1,7 +1,6 @@
 #include "RemovalRun.h"
 #include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
-#include "../catalogue/Platform.h"
 #include "ProgressPanel.h"
 #include "RemovalOperations.h"
 
@@ -21,9 +20,8 @@ void CRemovalRun::Run()
     // the destination rules, which the media never do. Read before the
     // registry rows delete it.
     CString installFolder = GetRegisteredInstallFolder();
-    CString ownFolder = GetModuleFolder();
-    if (installFolder.IsEmpty() && IsUsableFolder(ownFolder, LongestInstalledName()))
-        installFolder = GetLongFolderPath(ownFolder);
+    if (installFolder.IsEmpty())
+        installFolder = AsInstallFolder(GetModuleFolder());
 
     // Removal goes ahead even without the panel's window; the panel then
     // only keeps count. A quiet removal has neither panel nor pauses.
