@@ -1,6 +1,6 @@
 // Writes what GetModuleFolder answers for this program into the file named
 // by its one argument.
-#include "../../catalogue/FileHelpers.h"
+#include "../../files/OwnProgram.h"
 #include <stdio.h>
 
 int main(int argc, char** argv)
