@@ -39,12 +39,14 @@ BOOL CSetupApp::InitApplication()
 BOOL CSetupApp::InitInstance()
 {
     m_hOwnProgram = OpenOwnProgramFile();
-    CString commandLine = ::GetCommandLineA();
-    BOOL removal = IsRemovalWord(GetCommandLineWord(commandLine));
-    CommandLineOptions options = ParseCommandLineOptions(commandLine);
+    CommandLineOptions options = ParseCommandLineOptions(::GetCommandLineA());
     m_outcome.SetQuiet(options.bQuiet);
     m_outcome.SetLogFile(options.strLogFile);
-    if (IsRefusedQuietLine(options, removal)) {
+    if (options.bHelp) {
+        m_outcome.MessageBox(NULL, COMMAND_LINE_HELP, "Setup", MB_ICONINFORMATION);
+        return FALSE;
+    }
+    if (IsRefusedQuietLine(options)) {
         m_outcome.SetExitCode(ERROR_INVALID_COMMAND_LINE);
         return FALSE;
     }
@@ -67,7 +69,8 @@ BOOL CSetupApp::InitInstance()
         return FALSE;
     }
     CQuietInstall quietInstall(m_outcome, m_hOwnProgram);
-    if (options.bQuiet && !removal && !quietInstall.TakeDestination(options.bDestinationGiven, options.strDestination))
+    if (options.bQuiet && !options.bRemoval &&
+        !quietInstall.TakeDestination(options.bDestinationGiven, options.strDestination))
         return FALSE;
 
     HWND hProduct = ::FindWindowA(NULL, PRODUCT_WINDOW_TITLE);
@@ -76,7 +79,7 @@ BOOL CSetupApp::InitInstance()
         ::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result);
     }
 
-    if (removal) {
+    if (options.bRemoval) {
         CRemovalRun removalRun(m_outcome);
         removalRun.Run();
     } else if (options.bQuiet) {
