@@ -13,6 +13,7 @@ namespace {
 const char PRODUCT_WINDOW_TITLE[] = "Varnolt";
 // A hung product must not hold setup for ever.
 const UINT PRODUCT_CLOSE_TIMEOUT_MS = 5000;
+const DWORD PRODUCT_EXIT_TIMEOUT_MS = 10000;
 
 typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD);
 
@@ -73,10 +74,20 @@ BOOL CSetupApp::InitInstance()
         !quietInstall.TakeDestination(options.bDestinationGiven, options.strDestination))
         return FALSE;
 
+    // Its files are free only once its process has ended, which it may
+    // take a while to do after its window has gone. The process is opened
+    // first, so that its id cannot be another's by the time it is waited for.
     HWND hProduct = ::FindWindowA(NULL, PRODUCT_WINDOW_TITLE);
     if (hProduct) {
+        DWORD processId = 0;
+        ::GetWindowThreadProcessId(hProduct, &processId);
+        HANDLE hProcess = ::OpenProcess(SYNCHRONIZE, FALSE, processId);
         DWORD_PTR result;
-        ::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result);
+        if (::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result) &&
+            hProcess)
+            ::WaitForSingleObject(hProcess, PRODUCT_EXIT_TIMEOUT_MS);
+        if (hProcess)
+            ::CloseHandle(hProcess);
     }
 
     if (options.bRemoval) {
