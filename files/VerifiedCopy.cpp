@@ -56,9 +56,7 @@ HANDLE OpenInstallSource(const CString& path)
 
 BOOL HashFile(HANDLE hFile, BYTE digest[SHA256_LENGTH]) { return ReadHashed(hFile, NULL, digest); }
 
-CString GetTemporaryCopyPath(const CString& target) { return target + ".new"; }
-
-BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest)
+FileFate CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest)
 {
     // Bytes that are not the expected ones are never written anywhere: the
     // source, which nobody can write while it is held, is hashed before it
@@ -66,19 +64,21 @@ BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest
     BYTE digest[SHA256_LENGTH];
     if (hSource == INVALID_HANDLE_VALUE ||
         (pExpectedDigest && (!HashFile(hSource, digest) || !IsExpected(digest, pExpectedDigest))))
-        return FALSE;
+        return FILE_FAILED;
     CString folder = GetParentFolder(target);
     if (!PathExists(folder) && !CreateFolderTree(folder))
-        return FALSE;
+        return FILE_FAILED;
 
-    // A leftover of a killed install goes first; a name that is taken again
-    // meanwhile (a link someone planted) fails the copy rather than being
-    // written through.
-    CString temporary = GetTemporaryCopyPath(target);
-    DeleteInstalledFile(temporary);
-    HANDLE hTemporary = ::CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+    // An earlier copy waiting for the restart would take this one's place.
+    // A name that is taken meanwhile (a link someone planted) fails the copy
+    // rather than being written through.
+    FileFate leftovers = RemoveLeftovers(target);
+    CString temporary = MakeStagedCopyName(target);
+    HANDLE hTemporary = leftovers == FILE_FAILED ? INVALID_HANDLE_VALUE
+                                                 : ::CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_NEW,
+                                                                 FILE_ATTRIBUTE_NORMAL, NULL);
     if (hTemporary == INVALID_HANDLE_VALUE)
-        return FALSE;
+        return FILE_FAILED;
     FILETIME lastWrite;
     BOOL complete = ReadHashed(hSource, hTemporary, digest) && IsExpected(digest, pExpectedDigest) &&
                     ::GetFileTime(hSource, NULL, NULL, &lastWrite) &&
@@ -97,7 +97,8 @@ BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest
         if (!replaced)
             ::SetFileAttributesA(target, attributes);
     }
-    if (!replaced)
+    FileFate fate = replaced ? FILE_DONE : complete ? ReplaceInUse(temporary, target) : FILE_FAILED;
+    if (fate == FILE_FAILED)
         ::DeleteFileA(temporary);
-    return replaced;
+    return fate < leftovers ? fate : leftovers;
 }

@@ -28,13 +28,13 @@ DWORD InstalledKilobytes(const CString& installFolder, const CString& systemFold
 
 // A media file, held open until it is copied, and installed only as the
 // build laid it out.
-BOOL CopyFromMedia(const CString& sourceFolder, const char* pszSourceName, const CString& target)
+FileFate CopyFromMedia(const CString& sourceFolder, const char* pszSourceName, const CString& target)
 {
     const BYTE* pDigest = FindMediaDigest(pszSourceName);
     if (sourceFolder.IsEmpty() || !pDigest)
-        return FALSE;
+        return FILE_FAILED;
     HANDLE hSource = OpenInstallSource(JoinPath(sourceFolder, pszSourceName));
-    BOOL copied = CopyInstallFile(hSource, target, pDigest);
+    FileFate copied = CopyInstallFile(hSource, target, pDigest);
     if (hSource != INVALID_HANDLE_VALUE)
         ::CloseHandle(hSource);
     return copied;
@@ -69,8 +69,8 @@ BOOL WriteEntryValues(CRegValueWriter& writer, HKEY hKey, const CString& install
 }
 
 CInstallOperations::CInstallOperations(const InstallSettings& settings, CProgressSink& progress,
-                                       CFailureList& failures)
-    : m_settings(settings), m_progress(progress), m_failures(failures)
+                                       CFailureList& failures, CRestartList& restarts)
+    : m_settings(settings), m_progress(progress), m_failures(failures), m_restarts(restarts)
 {
 }
 
@@ -106,11 +106,14 @@ void CInstallOperations::InstallFiles()
         // Setup.exe is the running program, held open since it started and
         // under its own signature.
         CString target = JoinPath(*pFolder, row.pszTargetName);
-        BOOL copied = !pFolder->IsEmpty() &&
-                      (row.nKind == FILE_SETUP_SELF ? CopyInstallFile(m_settings.m_hSetupProgram, target, NULL)
-                                                    : CopyFromMedia(sourceFolder, row.pszSourceName, target));
-        if (!copied)
+        FileFate copied = pFolder->IsEmpty() ? FILE_FAILED
+                          : row.nKind == FILE_SETUP_SELF
+                              ? CopyInstallFile(m_settings.m_hSetupProgram, target, NULL)
+                              : CopyFromMedia(sourceFolder, row.pszSourceName, target);
+        if (copied == FILE_FAILED)
             m_failures.Append("ファイルコピー：", target);
+        else if (copied != FILE_DONE)
+            m_restarts.Append(target, copied == FILE_WAITS);
         m_progress.PauseAfterItem();
     }
 }

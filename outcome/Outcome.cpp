@@ -1,7 +1,7 @@
 #include "Outcome.h"
 #include "../files/FileSystem.h"
 
-COutcome::COutcome() : m_bQuiet(FALSE), m_nExitCode(ERROR_SUCCESS) {}
+COutcome::COutcome() : m_bQuiet(FALSE), m_bCopyWaits(FALSE), m_nExitCode(ERROR_SUCCESS) {}
 
 void COutcome::SetLogFile(const CString& path)
 {
@@ -12,13 +12,18 @@ void COutcome::SetLogFile(const CString& path)
     m_strLogFile = length > 0 && length < MAX_PATH ? CString(full) : CString();
 }
 
+void COutcome::Log(const char* pszText)
+{
+    m_strLog += pszText;
+    m_strLog += "\n";
+}
+
 int COutcome::MessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType, int nQuietAnswer)
 {
     m_strLog += "[";
     m_strLog += pszCaption;
     m_strLog += "]\n";
-    m_strLog += pszText;
-    m_strLog += "\n";
+    Log(pszText);
     return m_bQuiet ? nQuietAnswer : ::MessageBoxA(hOwner, pszText, pszCaption, nType);
 }
 
@@ -36,14 +41,19 @@ void COutcome::RefuseDestination(HWND hOwner, DestinationVerdict verdict, const 
                    "ERROR", MB_ICONWARNING);
 }
 
-void COutcome::ReportFailures(const CFailureList& failures)
+void COutcome::ReportWalk(const CFailureList& failures, const CRestartList& restarts)
 {
-    if (failures.IsEmpty()) {
-        m_nExitCode = ERROR_SUCCESS;
-        return;
-    }
-    m_nExitCode = ERROR_INSTALL_FAILURE;
-    MessageBox(NULL, CString("下記の内容が失敗しました。\n\n") + failures.GetLines(), "ERROR!", MB_ICONINFORMATION);
+    m_nExitCode = failures.SomethingStays() ? ERROR_INSTALL_FAILURE
+                  : restarts.IsEmpty()      ? ERROR_SUCCESS
+                                            : ERROR_SUCCESS_REBOOT_REQUIRED;
+    m_bCopyWaits = restarts.CopyWaits();
+    if (!failures.IsEmpty())
+        MessageBox(NULL, CString("下記の内容が失敗しました。\n\n") + failures.GetLines(), "ERROR!", MB_ICONINFORMATION);
+    if (!restarts.IsEmpty())
+        MessageBox(NULL,
+                   CString("次のファイルは使用中のため、Windows の再起動後に処理が完了します。\n\n") +
+                       restarts.GetLines(),
+                   "確認", MB_ICONINFORMATION);
 }
 
 int COutcome::Finish()

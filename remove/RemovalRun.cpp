@@ -39,7 +39,8 @@ void CRemovalRun::Run()
     }
 
     CFailureList failures;
-    CRemovalOperations operations(m_outcome.IsQuiet() ? unseen : shownProgress, failures);
+    CRestartList restarts;
+    CRemovalOperations operations(m_outcome.IsQuiet() ? unseen : shownProgress, failures, restarts);
     operations.RemoveRegistry();
     operations.RemoveShortcuts();
     operations.RemoveFiles(installFolder);
@@ -48,5 +49,11 @@ void CRemovalRun::Run()
     panel.DestroyWindow();
     if (failures.IsEmpty())
         m_outcome.MessageBox(NULL, "Varnolt を削除しました。", "確認", MB_ICONINFORMATION);
-    m_outcome.ReportFailures(failures);
+    m_outcome.ReportWalk(failures, restarts);
+    // Told apart from a removal that left nothing behind, for the scripts
+    // that make sure a product is gone.
+    if (!operations.FoundAnything()) {
+        m_outcome.Log("Varnolt は見つかりませんでした。");
+        m_outcome.SetExitCode(ERROR_UNKNOWN_PRODUCT);
+    }
 }

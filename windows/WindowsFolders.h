@@ -26,3 +26,9 @@ CString GetCommonProgramsFolder();
 CString ChooseAppletHostFolder(BOOL bWow64, BOOL bWindowsNT, const CString& systemFolder,
                                const CString& wow64SystemFolder, const CString& windowsFolder);
 CString GetAppletHostFolder(const CString& systemFolder);
+// The name Windows itself gives a path in the program's view: a 32-bit
+// program on 64-bit Windows names the system folder, whose files lie in the
+// 32-bit system folder. What the next restart carries out is read outside
+// that view, so it must name them there.
+CString UnredirectedPath(const CString& path, const CString& systemFolder, const CString& wow64SystemFolder);
+CString GetUnredirectedPath(const CString& path);

@@ -59,10 +59,11 @@ void CPage3::RunInstall()
     m_ctlProgress.SetRange(0, CATALOGUE_STEPS);
     CShownProgress<CProgressCtrl> progress(m_ctlProgress);
     CFailureList failures;
-    CInstallOperations operations(*pSheet, progress, failures);
+    CRestartList restarts;
+    CInstallOperations operations(*pSheet, progress, failures, restarts);
     operations.Run();
 
-    pSheet->m_outcome.ReportFailures(failures);
+    pSheet->m_outcome.ReportWalk(failures, restarts);
     m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_NEXT);
     m_pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_NEXT, 0);
 }

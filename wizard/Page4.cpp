@@ -15,7 +15,12 @@ BOOL CPage4::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
-    CheckDlgButton(IDC_LAUNCH_PRODUCT, BST_CHECKED);
+    // Until the restart puts a waiting copy in place, the product would run
+    // new and old files together: it is not offered.
+    CMainPage* pSheet = static_cast<CMainPage*>(CWnd::FromHandle(GetParent()));
+    BOOL offered = pSheet && !pSheet->m_outcome.CopyWaitsForRestart();
+    CheckDlgButton(IDC_LAUNCH_PRODUCT, offered ? BST_CHECKED : BST_UNCHECKED);
+    ::EnableWindow(GetDlgItem(IDC_LAUNCH_PRODUCT), offered);
     UpdateData(FALSE);
     return TRUE;
 }

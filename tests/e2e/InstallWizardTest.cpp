@@ -170,14 +170,14 @@ protected:
         return process;
     }
 
-    // Every file where the catalogue puts it (but one that was not
-    // installed), byte for byte as the build laid it out and writable; the
-    // three values with the folder filled in.
-    void ExpectInstalledFiles(const std::string& installFolder, const char* notInstalled = "")
+    // Every file where the catalogue puts it (but those of a name that was
+    // not installed), byte for byte as the build laid it out and writable;
+    // the three values with the folder filled in.
+    void ExpectInstalledFiles(const std::string& installFolder, const std::string& notInstalled = "")
     {
         for (const InstalledFile& file : INSTALLED_FILES) {
             std::string target = (file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target;
-            if (target == SystemFolder() + "\\" + notInstalled)
+            if (notInstalled == file.target)
                 continue;
             EXPECT_EQ(ReadFile(MediaFolder() + "\\" + file.source), ReadFile(target)) << target;
             EXPECT_FALSE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY) << target;
@@ -211,6 +211,23 @@ protected:
                 << value.first;
             EXPECT_EQ(value.second, number) << value.first;
         }
+    }
+
+    // Nothing that a run writes first or moves aside is left beside a file.
+    void ExpectNothingBeside(const std::string& installFolder)
+    {
+        for (const InstalledFile& file : INSTALLED_FILES)
+            EXPECT_EQ(std::vector<std::string>(),
+                      FilesBeside((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target));
+    }
+
+    // A removal leaves Setup.exe alone of the files, to run removals.
+    void ExpectOnlySetupLeft(const std::string& installFolder)
+    {
+        for (const InstalledFile& file : INSTALLED_FILES)
+            EXPECT_EQ(file.source == std::string("Setup.exe"),
+                      FileExists((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target))
+                << file.target;
     }
 
     // The four links, read back through the shell's link object.
@@ -435,10 +452,13 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
     const std::string programs = CommonProgramsFolder() + "\\Varnolt\\";
     ExpectLinks(installFolder);
 
-    // Copies a killed install left half-written go with the removal, unreported.
-    WriteFile(installFolder + "\\VarnX.exe.new", "half");
-    WriteFile(installFolder + "\\Setup.exe.new", "half");
-    WriteFile(SystemFolder() + "\\VarnX.cpl.new", "half");
+    // Copies and moved-aside files that earlier runs left go with the
+    // removal, unreported; a file of another name stays.
+    const std::string leftovers[] = { installFolder + "\\VarnX.exe.1f-2a.new", installFolder + "\\Setup.exe.new",
+                                      SystemFolder() + "\\VarnX.cpl.3-4b.old" };
+    for (const std::string& leftover : leftovers)
+        WriteFile(leftover, "half");
+    WriteFile(installFolder + "\\Readme.txt.old", "the user's own");
 
     // The uninstall entry's own command line, run as the shell runs it.
     const std::string command = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str();
@@ -451,18 +471,15 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
     for (const char* name : LINK_NAMES)
         EXPECT_FALSE(FileExists(programs + name)) << name;
     EXPECT_FALSE(FolderExists(programs)) << "the emptied group goes";
-    for (const std::string& leftover : { installFolder + "\\VarnX.exe.new", installFolder + "\\Setup.exe.new",
-                                         SystemFolder() + "\\VarnX.cpl.new" })
+    for (const std::string& leftover : leftovers)
         EXPECT_FALSE(FileExists(leftover)) << leftover;
     EXPECT_EQ("the user's own", ReadFile(installFolder + "\\notes.txt"));
-    for (const InstalledFile& file : INSTALLED_FILES)
-        EXPECT_EQ(file.source == std::string("Setup.exe"),
-                  FileExists((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target))
-            << file.target;
+    EXPECT_EQ("the user's own", ReadFile(installFolder + "\\Readme.txt.old"));
+    ExpectOnlySetupLeft(installFolder);
     RemovalOutcome again = RunRemoval("", command, "cycle-removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(installFolder), again.text);
-    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, again.exitCode);
+    EXPECT_EQ((DWORD)ERROR_UNKNOWN_PRODUCT, again.exitCode) << "nothing of Varnolt was found";
 
     EXPECT_FALSE(planted.WasStarted(0)) << ReadFile(planted.Record());
     RemoveTree(installParent);
@@ -484,12 +501,14 @@ protected:
     {
         if (m_heldApplet)
             FreeLibrary(m_heldApplet);
+        CloseHandle(m_heldLibrary);
     }
 
     // An earlier install, registered, with other contents (some of them
     // read-only) and no links; another program's folder beside it, which
     // setup does not take over unasked; an applet held loaded by another
-    // program, an earlier library in the system folder.
+    // program, a library held open so that it cannot even be renamed, an
+    // earlier library in the system folder.
     void MakeEarlierInstall()
     {
         CreateDirectoryA(m_tools.c_str(), NULL);
@@ -499,6 +518,9 @@ protected:
         RemoveTree(CommonProgramsFolder() + "\\Varnolt");
         WriteFile(m_installFolder + "\\VarnX.dll", "an older library");
         SetFileAttributesA((m_installFolder + "\\VarnX.dll").c_str(), FILE_ATTRIBUTE_READONLY);
+        m_heldLibrary =
+            CreateFileA((m_installFolder + "\\VarnX.dll").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, m_heldLibrary);
         SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "an older name");
         m_heldApplet = LoadLibraryA((SystemFolder() + "\\VarnX.cpl").c_str());
         ASSERT_NE(nullptr, m_heldApplet);
@@ -611,32 +633,40 @@ protected:
     }
 
     // The user's own program swaps the library on the media as soon as the
-    // install folder's copy is in place, before the system folder's row.
+    // applet is in place (the loaded one moved aside), before the system
+    // library's row.
     void SwapMediaLibraryOnceCopied()
     {
         const std::string mediaLibrary = m_media + "\\VarnX.dl_";
-        const std::string builtLibrary = ReadFile(MediaFolder() + "\\VarnX.dl_");
         bool swapped = false;
         for (DWORD start = GetTickCount(); !swapped && GetTickCount() - start < 20000; Sleep(5))
-            if (ReadFile(m_installFolder + "\\VarnX.dll") == builtLibrary) {
+            if (!FilesBeside(SystemFolder() + "\\VarnX.cpl").empty()) {
                 SetFileAttributesA(mediaLibrary.c_str(), FILE_ATTRIBUTE_NORMAL);
                 swapped = CopyFileA((m_media + "\\VarnX.cp_").c_str(), mediaLibrary.c_str(), FALSE);
             }
         EXPECT_TRUE(swapped);
     }
 
-    // The failures are listed once, before the finish page.
+    // The failures are listed once, then the files in use, before the
+    // finish page: the held applet is replaced at once (moved aside), the
+    // held library at the restart.
     void ExpectFailureBoxBeforeTheFinishPage(WizardDriver& wizard, HANDLE setup)
     {
         HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup);
         ASSERT_NE(nullptr, box);
         EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + m_installFolder + "\\VarnX.exe\nファイルコピー：" +
-                      m_installFolder + "\\Readme.txt\nファイルコピー：" + SystemFolder() +
-                      "\\VarnX.cpl\nファイルコピー：" + m_systemLibrary + "\n",
+                      m_installFolder + "\\Readme.txt\nファイルコピー：" + m_systemLibrary + "\n",
                   MessageBoxText(box));
         EXPECT_EQ(2, wizard.CurrentPage());
         SaveScreenshot(box, "wizard-install-failure");
         PressButton(box, IDOK);
+        HWND inUse = WaitForWindow(BOX_CLASS, "確認", setup);
+        ASSERT_NE(nullptr, inUse);
+        EXPECT_EQ(RestartReport({ m_installFolder + "\\VarnX.dll", SystemFolder() + "\\VarnX.cpl" }),
+                  MessageBoxText(inUse));
+        EXPECT_EQ(2, wizard.CurrentPage());
+        SaveScreenshot(inUse, "wizard-files-in-use");
+        PressButton(inUse, IDOK);
         ASSERT_TRUE(wizard.WaitForPage(3));
         Sleep(1000);
         EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR!")) << "the install ran once";
@@ -644,11 +674,11 @@ protected:
             << "the shortcut steps are taken without links";
     }
 
+    // New and old files would run together until the restart.
     void FinishWithoutStartingTheProduct(WizardDriver& wizard, ChildProcess& setup)
     {
-        wizard.ClickControl(IDC_LAUNCH_PRODUCT);
-        Sleep(200);
         EXPECT_FALSE(wizard.Checked(IDC_LAUNCH_PRODUCT));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(wizard.CurrentPageWindow(), IDC_LAUNCH_PRODUCT)));
         wizard.ClickSheetButton(WIZARD_FINISH);
         EXPECT_TRUE(setup.WaitForExit());
         EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, setup.ExitCode());
@@ -656,23 +686,38 @@ protected:
     }
 
     // The earlier program and readme stay as they were: good copies. So
-    // does the earlier system library, with nothing left beside it.
+    // does the earlier system library, with nothing left beside it. The held
+    // library's copy waits beside it for the restart; the applet that stays
+    // loaded was moved aside.
     void ExpectEarlierCopiesKept()
     {
         ExpectInstalledFiles(m_installFolder, "VarnX.dll");
         EXPECT_EQ("an earlier system library", ReadFile(m_systemLibrary));
-        EXPECT_FALSE(FileExists(m_systemLibrary + ".new"));
+        EXPECT_TRUE(FilesBeside(m_systemLibrary).empty());
+        std::vector<std::string> waiting = FilesBeside(m_installFolder + "\\VarnX.dll");
+        ASSERT_EQ(1u, waiting.size());
+        EXPECT_EQ(ReadFile(MediaFolder() + "\\VarnX.dl_"), ReadFile(waiting[0]));
+        EXPECT_NE(std::string::npos, PendingFileRenames().find("\\??\\" + waiting[0] + '\0' + "!\\??\\" +
+                                                                m_installFolder + "\\VarnX.dll" + '\0'));
+        EXPECT_EQ(1u, FilesBeside(SystemFolder() + "\\VarnX.cpl").size());
         EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
     }
 
-    // Nothing read-only is left in the way: only the held applet fails.
+    // Nothing read-only is left in the way. The library, let go by now,
+    // goes with its waiting copy, which the restart then cannot put back;
+    // the applet moved aside, still loaded, goes at the restart.
     void RemoveWithTheAppletHeld()
     {
+        CloseHandle(m_heldLibrary);
+        m_heldLibrary = INVALID_HANDLE_VALUE;
+        EXPECT_EQ("an older library", ReadFile(m_installFolder + "\\VarnX.dll"));
         RemovalOutcome removed = RunRemoval(
             "", StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str(), "wizard-readonly-removal");
-        EXPECT_EQ("ERROR!", removed.caption);
-        EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\n", removed.text)
-            << "the applet still held";
+        EXPECT_EQ("Varnolt を削除しました。", removed.text);
+        EXPECT_EQ(RestartReport({ SystemFolder() + "\\VarnX.cpl" }), removed.restartText);
+        EXPECT_EQ((DWORD)ERROR_SUCCESS_REBOOT_REQUIRED, removed.exitCode);
+        EXPECT_FALSE(FileExists(m_installFolder + "\\VarnX.dll"));
+        EXPECT_TRUE(FilesBeside(m_installFolder + "\\VarnX.dll").empty());
         FreeLibrary(m_heldApplet);
         m_heldApplet = nullptr;
         for (const char* name : MEDIA_FILES)
@@ -684,6 +729,7 @@ protected:
     const std::string m_tools;
     const std::string m_systemLibrary;
     HMODULE m_heldApplet = nullptr;
+    HANDLE m_heldLibrary = INVALID_HANDLE_VALUE;
 };
 
 TEST_F(InstallWizardOverAnEarlierInstall, RefusedDestinationsThenMediaNotAsBuiltOrSwappedWithAFileInUse)
@@ -730,16 +776,18 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
     EXPECT_FALSE(FolderExists(installParent));
 
     // The folder runs to the end of the line, spaces and all; the log's
-    // name is quoted. A link planted at the log's name is not written
-    // through: the log goes nowhere rather than into another file.
+    // name is quoted; the switches in any case. A link planted at the log's
+    // name is not written through: the log goes nowhere rather than into
+    // another file.
     const std::string victim = m_root / "another file";
     WriteFile(victim, "not the log");
     ASSERT_TRUE(CreateHardLinkA(log.c_str(), victim.c_str(), NULL));
-    const std::string quietLine = setup + " /S /LOG=\"" + log + "\" /D=" + installFolder;
+    const std::string quietLine = setup + " /s /log=\"" + log + "\" /d=" + installFolder;
     EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
     EXPECT_EQ("not the log", ReadFile(victim));
     DeleteFileA(log.c_str());
     ExpectInstalledFiles(installFolder);
+    ExpectNothingBeside(installFolder);
     ExpectLinks(installFolder);
     EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000)) << "over itself";
     EXPECT_EQ("終了コード：0\r\n", logText());
@@ -752,19 +800,20 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
                   "\r\n\r\n別のフォルダにインストールするには、先に Varnolt を削除してください。\r\n終了コード：1639\r\n",
               logText());
 
-    // The entry's quiet command, as a deployment tool runs it, twice.
+    // The entry's quiet command, as a deployment tool runs it with what
+    // its template appends, twice: the second finds nothing of Varnolt.
     const std::string quietRemoval = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "QuietUninstallString").c_str();
-    const std::string logged = quietRemoval.substr(0, quietRemoval.rfind(' ')) + " /LOG=\"" + log + "\" /uninstall";
+    const std::string logged = quietRemoval + " /LOG=\"" + log + "\" /NoRestart";
     EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_SUCCESS, 30000));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FileExists(installFolder + "\\VarnX.exe"));
     EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt"));
     const std::string question = "[確認]\r\nVarnolt を削除しますか？\r\n";
     EXPECT_EQ(question + "[確認]\r\nVarnolt を削除しました。\r\n終了コード：0\r\n", logText());
-    EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_INSTALL_FAILURE, 30000));
-    std::string failures = "[ERROR!]\n" + NothingLeftReport(installFolder) + "\n終了コード：1603\n";
-    for (size_t at = 0; (at = failures.find('\n', at)) != std::string::npos; at += 2)
-        failures.replace(at, 1, "\r\n");
-    EXPECT_EQ(question + failures, logText());
+
+    EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_UNKNOWN_PRODUCT, 30000));
+    EXPECT_EQ(question + WithCrLf("[ERROR!]\n" + NothingLeftReport(installFolder) +
+                                  "\nVarnolt は見つかりませんでした。\n終了コード：1605\n"),
+              logText());
     RemoveTree(installParent);
 }

@@ -103,6 +103,7 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     RemovalOutcome box = Remove("removal");
     EXPECT_EQ("確認", box.caption);
     EXPECT_EQ("Varnolt を削除しました。", box.text);
+    EXPECT_EQ((DWORD)ERROR_SUCCESS, box.exitCode);
 
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY)) << "with everything below it";
@@ -126,9 +127,11 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, neighbourKey.c_str());
     SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour");
 
+    // Every item listed as the walk found it gone, but nothing failed.
     RemovalOutcome again = Remove("removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(m_installFolder), again.text);
+    EXPECT_EQ((DWORD)ERROR_UNKNOWN_PRODUCT, again.exitCode);
 }
 
 TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)
@@ -155,7 +158,9 @@ TEST_F(RemovalRoad, AFileInUseIsReportedAfterEverythingElseIsGone)
     RemovalOutcome box = Remove("removal-in-use");
     CloseHandle(held);
     EXPECT_EQ("ERROR!", box.caption);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + m_installFolder + "\\VarnX.exe\n", box.text);
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + m_installFolder + "\\VarnX.exe\n", box.text)
+        << "held so that it cannot even be moved aside";
+    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, box.exitCode);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FileExists(m_state.LinkPath(0)));
     EXPECT_EQ("the user's own", ReadFile(m_state.GroupFolder() + "\\user.txt")) << "a group with a user's file stays";
@@ -187,6 +192,7 @@ TEST_F(RemovalRoad, FromAMediaFolderTheRegisteredInstallIsRemovedAndTheMediaNeve
     // install-folder file is reported by its bare name.
     RemovalOutcome again = RunRemoval(media / "Setup.exe", media / "Setup.exe /uninstall", "removal-from-media-again");
     EXPECT_EQ(NothingLeftReport(""), again.text);
+    EXPECT_EQ((DWORD)ERROR_UNKNOWN_PRODUCT, again.exitCode);
     for (size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(before[i], ReadFile(media / names[i])) << "the media keep " << names[i];
     SetFileAttributesA((media / "Readme.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -204,6 +210,7 @@ TEST_F(RemovalRoad, LinksThatCannotBeLocatedAreReportedAndLeftAlone)
     for (const char* name : LINK_NAMES)
         expected += std::string("ショートカット削除：Varnolt\\") + name + "\n";
     EXPECT_EQ(expected, box.text);
+    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, box.exitCode);
     for (int row = 0; row < 4; ++row)
         EXPECT_TRUE(FileExists(m_state.LinkPath(row))) << LINK_NAMES[row];
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY)) << "the rest of the removal goes ahead";

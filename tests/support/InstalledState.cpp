@@ -68,8 +68,22 @@ void RemoveCatalogueItems()
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, MAKER_KEY);
     SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt");
     RemoveTree(GroupFolderPath());
-    for (const char* name : SYSTEM_FOLDER_FILES)
-        DeleteFileA((SystemFolder() + "\\" + name).c_str());
+    for (const char* name : SYSTEM_FOLDER_FILES) {
+        const std::string path = SystemFolder() + "\\" + name;
+        for (const std::string& beside : FilesBeside(path))
+            DeleteFileA(beside.c_str());
+        DeleteFileA(path.c_str());
+    }
+}
+
+std::string PendingFileRenames()
+{
+    char data[16384];
+    DWORD size = sizeof data;
+    if (SHGetValueA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager",
+                    "PendingFileRenameOperations", NULL, data, &size) != ERROR_SUCCESS)
+        return "";
+    return std::string(data, size);
 }
 
 bool KeyExists(HKEY root, const std::string& subkey)

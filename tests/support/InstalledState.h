@@ -32,8 +32,12 @@ private:
     std::string m_installFolder;
 };
 
-// Removes everything the catalogue names, wherever it is left.
+// Removes everything the catalogue names, wherever it is left, and what
+// setup moved aside in the system folder.
 void RemoveCatalogueItems();
+// What waits for the next restart: the operations as Windows keeps them,
+// each name ended by "\0".
+std::string PendingFileRenames();
 
 bool KeyExists(HKEY root, const std::string& subkey);
 bool ValueExists(HKEY root, const std::string& subkey, const std::string& name);

@@ -71,6 +71,29 @@ std::string ReadFile(const std::string& path)
     return content.str();
 }
 
+std::string WithCrLf(std::string text)
+{
+    for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
+        text.replace(at, 1, "\r\n");
+    return text;
+}
+
+std::vector<std::string> FilesBeside(const std::string& path)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + ".*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    const std::string folder = path.substr(0, path.rfind('\\') + 1);
+    do {
+        if (folder + found.cFileName != path)
+            names.push_back(folder + found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 std::string TestProgramFolder()
 {
     char path[MAX_PATH];

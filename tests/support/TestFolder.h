@@ -1,6 +1,7 @@
 // A temporary folder of the test's own, removed with everything in it.
 #pragma once
 #include <string>
+#include <vector>
 
 class TestFolder
 {
@@ -20,6 +21,10 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
+// The text with each "\n" as "\r\n", as setup writes its log.
+std::string WithCrLf(std::string text);
+// The files named "<path>.*" beside path: copies and moved-aside files.
+std::vector<std::string> FilesBeside(const std::string& path);
 // Folders of the build: the tests' own, the media, the screenshots.
 std::string TestProgramFolder();
 std::string MediaFolder();

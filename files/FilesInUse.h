@@ -1,0 +1,33 @@
+// Files in use: what cannot be replaced or deleted now is moved aside to a
+// name of ours beside it, or replaced at the next restart of Windows; and
+// what earlier runs left beside a file goes before a restart can act on it.
+#pragma once
+#include "../framework/String.h"
+
+// What became of a file, from the worst to the best: the fate of several
+// is the worst of theirs.
+enum FileFate
+{
+    FILE_FAILED,           // the file stays as it was
+    FILE_WAITS,            // the copy takes the file's place at the next restart
+    FILE_DONE_AT_RESTART,  // done; what was moved aside goes at the next restart
+    FILE_DONE,
+    FILE_ABSENT,           // there was nothing to delete
+};
+
+// The most that our names beside a file add to its name.
+const int OWN_NAME_SUFFIX_LENGTH = 22;
+// A name beside target that this program gives once only, for a copy it
+// writes there first; nothing else may take it from us, so it is created
+// only where it is still free.
+CString MakeStagedCopyName(const CString& target);
+// Deletes the file, or moves it aside and has the next restart delete it.
+FileFate RemoveFile(const CString& path);
+// Puts staged in the place of target, which could not be replaced now: the
+// target moved aside (a running program or a loaded library can be
+// renamed), else the copy taking its place at the next restart.
+FileFate ReplaceInUse(const CString& staged, const CString& target);
+// Removes the copies and the moved-aside files that earlier runs left
+// beside target, so that no restart puts an older copy in its place or
+// brings a removed file back.
+FileFate RemoveLeftovers(const CString& target);
