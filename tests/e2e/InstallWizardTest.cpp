@@ -775,6 +775,14 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FolderExists(installParent));
 
+    // An install killed halfway: the next run finishes it.
+    {
+        ChildProcess killed(setup, setup + " /S /D=" + installFolder);
+        for (DWORD start = GetTickCount(); !FileExists(installFolder + "\\VarnX.dll") && GetTickCount() - start < 30000;)
+            Sleep(1);
+        TerminateProcess(killed.Handle(), 1);
+    }
+
     // The folder runs to the end of the line, spaces and all; the log's
     // name is quoted; the switches in any case. A link planted at the log's
     // name is not written through: the log goes nowhere rather than into
@@ -801,7 +809,7 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
               logText());
 
     // The entry's quiet command, as a deployment tool runs it with what
-    // its template appends, twice: the second finds nothing of Varnolt.
+    // its template appends.
     const std::string quietRemoval = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "QuietUninstallString").c_str();
     const std::string logged = quietRemoval + " /LOG=\"" + log + "\" /NoRestart";
     EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_SUCCESS, 30000));
@@ -811,9 +819,65 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
     const std::string question = "[確認]\r\nVarnolt を削除しますか？\r\n";
     EXPECT_EQ(question + "[確認]\r\nVarnolt を削除しました。\r\n終了コード：0\r\n", logText());
 
+    // A removal killed halfway: the next run leaves nothing but Setup.exe,
+    // and the one after finds nothing of Varnolt.
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
+    DeleteFileA(log.c_str());
+    {
+        ChildProcess killed("", quietRemoval);
+        for (DWORD start = GetTickCount(); KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY) && GetTickCount() - start < 30000;)
+            Sleep(1);
+        TerminateProcess(killed.Handle(), 1);
+    }
+    ChildProcess rerun("", quietRemoval);
+    EXPECT_TRUE(rerun.WaitForExit());
+    EXPECT_TRUE(rerun.ExitCode() == ERROR_SUCCESS || rerun.ExitCode() == ERROR_UNKNOWN_PRODUCT) << rerun.ExitCode();
+    ExpectOnlySetupLeft(installFolder);
+    ExpectNothingBeside(installFolder);
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY));
+    EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt"));
     EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_UNKNOWN_PRODUCT, 30000));
     EXPECT_EQ(question + WithCrLf("[ERROR!]\n" + NothingLeftReport(installFolder) +
                                   "\nVarnolt は見つかりませんでした。\n終了コード：1605\n"),
               logText());
     RemoveTree(installParent);
+}
+
+TEST_F(InstallWizard, AFullDiskLosesNothingAndTheNextRunWithRoomCompletes)
+{
+    // Drive X: is a disk of 256 KB of its own (tests/SmallDrive.sh).
+    ULARGE_INTEGER available, total;
+    if (!GetDiskFreeSpaceExA("X:\\", &available, &total, NULL) || total.QuadPart > 1024 * 1024)
+        GTEST_SKIP() << "no small drive X: (mounting a tmpfs was not allowed): the full disk is not tried";
+    const std::string setup = m_media + "\\Setup.exe";
+    const std::string installFolder = "X:\\VarnX", filler = "X:\\filler", log = m_root / "full.log";
+    RemoveTree(installFolder);
+    DeleteFileA(filler.c_str());
+    const std::string quietLine = setup + " /S /LOG=\"" + log + "\" /D=" + installFolder;
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
+
+    // Earlier copies, then a disk without room for anything more.
+    for (const char* name : INSTALL_FOLDER_FILES)
+        WriteFile(installFolder + "\\" + name, std::string("an earlier ") + name);
+    HANDLE fill = CreateFileA(filler.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    const std::string block(4096, 'f');
+    DWORD written = 0;
+    while (WriteFile(fill, block.data(), block.size(), &written, NULL) && written > 0)
+        ;
+    CloseHandle(fill);
+
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_INSTALL_FAILURE, 30000));
+    std::string failed;
+    for (const char* name : { "VarnX.dll", "VarnX.exe", "Setup.exe", "Readme.txt" })
+        failed += "ファイルコピー：" + installFolder + "\\" + name + "\n";
+    EXPECT_EQ(WithCrLf("[ERROR!]\n下記の内容が失敗しました。\n\n" + failed + "\n終了コード：1603\n"), ReadFile(log));
+    for (const char* name : INSTALL_FOLDER_FILES)
+        EXPECT_EQ(std::string("an earlier ") + name, ReadFile(installFolder + "\\" + name));
+    ExpectNothingBeside(installFolder);
+
+    DeleteFileA(filler.c_str());
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
+    ExpectInstalledFiles(installFolder);
+    ExpectNothingBeside(installFolder);
+    RemoveTree(installFolder);
 }
