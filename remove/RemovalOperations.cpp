@@ -1,6 +1,7 @@
 #include "RemovalOperations.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "../files/FileSystem.h"
+#include "../files/HeldFolder.h"
 #include "../files/VerifiedCopy.h"
 #include "../paths/PathText.h"
 #include "../res/resource.h"
@@ -90,9 +91,13 @@ void CRemovalOperations::RemoveShortcuts()
         ::RemoveDirectoryA(groupFolder);
 }
 
-void CRemovalOperations::RemoveFiles(const CString& installFolder)
+void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregistered)
 {
     CString systemFolder = GetSystemFolder();
+    // Held while it is emptied: nobody can swap it for a link to another
+    // program's folder meanwhile.
+    CHeldFolder heldFolder;
+    BOOL folderHeld = !installFolder.IsEmpty() && heldFolder.Hold(installFolder);
 
     for (const FileEntry& row : FileTable) {
         m_progress.StepRow();
@@ -101,15 +106,20 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder)
             continue;
         // A copy that a killed install left half-written goes without a word.
         CString path = JoinPath(*pFolder, row.pszTargetName);
-        if (!pFolder->IsEmpty())
+        BOOL inInstallFolder = GoesToInstallFolder(row);
+        BOOL reachable = !pFolder->IsEmpty() && (!inInstallFolder || (folderHeld && heldFolder.IsAt(installFolder)));
+        if (reachable)
             DeleteInstalledFile(GetTemporaryCopyPath(path));
         // Setup.exe stays: it runs the removals.
         if (row.nKind == FILE_SETUP_SELF)
             continue;
 
         // A folder the system could not name is never guessed at: the file
-        // is reported by its bare name and left alone.
-        if (pFolder->IsEmpty() || !DeleteInstalledFile(path))
+        // is reported by its bare name and left alone. Where nothing names
+        // the install, what lies beside this copy is deleted only if it is
+        // what the build laid out.
+        const BYTE* pDigest = inInstallFolder && bUnregistered ? FindMediaDigest(row.pszSourceName) : NULL;
+        if (!reachable || !DeleteInstalledFile(path, pDigest))
             m_failures.Append("ファイル削除：", path);
         m_progress.PauseAfterItem();
     }

@@ -126,9 +126,16 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, neighbourKey.c_str());
     SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour");
 
+    // Nothing names the install any more: files of the product's names in
+    // this copy's folder that are not what the build laid out are someone
+    // else's, and stay.
+    for (const char* name : INSTALL_FOLDER_FILES)
+        WriteFile(m_installFolder + "\\" + name, "someone else's");
     RemovalOutcome again = Remove("removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(m_installFolder), again.text);
+    for (const char* name : INSTALL_FOLDER_FILES)
+        EXPECT_EQ("someone else's", ReadFile(m_installFolder + "\\" + name)) << name;
 }
 
 TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)

@@ -20,6 +20,10 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
+// Gives every user write access to a file or folder, or tells whether one
+// has it: Wine keeps it as the "other" write bit of the Unix mode.
+void MakeWritableByEveryone(const std::string& path);
+bool IsWritableByEveryone(const std::string& path);
 // Folders of the build: the tests' own, the media, the screenshots.
 std::string TestProgramFolder();
 std::string MediaFolder();
