@@ -1,6 +1,7 @@
 #include "FolderAccess.h"
 #include "../windows/WellKnownSids.h"
 #include "../windows/WindowsVersion.h"
+#include <stddef.h>
 
 namespace {
 
