@@ -1,5 +1,4 @@
 #include "ItemCatalogue.h"
-#include "../files/FilesInUse.h"
 #include "../paths/PathText.h"
 #include "../res/resource.h"
 #include <string.h>
@@ -15,7 +14,7 @@ int LongestInstalledName()
     for (const FileEntry& row : FileTable)
         if (GoesToInstallFolder(row) && (int)strlen(row.pszTargetName) > longest)
             longest = (int)strlen(row.pszTargetName);
-    return longest + OWN_NAME_SUFFIX_LENGTH;
+    return longest;
 }
 
 const CString* GetTargetFolder(const FileEntry& row, const CString& installFolder, const CString& systemFolder)

@@ -83,8 +83,7 @@ extern const char PRODUCT_PATH_VALUE[];
 
 // Whether a row's file goes into the install folder.
 BOOL GoesToInstallFolder(const FileEntry& row);
-// The longest name the install puts into the install folder, its copies
-// written beside their targets first included.
+// The longest name the install puts into the install folder.
 int LongestInstalledName();
 // The folder, of the two given, that a row's file goes to; null for a row
 // of no known kind.

@@ -1,5 +1,6 @@
 #include "InstallDestination.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../files/FolderAccess.h"
 #include "../paths/PathText.h"
 #include "../windows/WindowsFolders.h"
 #include "FolderRules.h"
@@ -24,8 +25,8 @@ CString GetDefaultInstallFolder(const CString& registeredFolder)
 {
     if (!registeredFolder.IsEmpty())
         return registeredFolder;
-    CString systemFolder = GetSystemFolder();
-    return systemFolder.IsEmpty() ? CString() : JoinPath(systemFolder.Left(3) + "Program Files", PRODUCT_FOLDER_NAME);
+    CString programFiles = GetOwnProgramFilesFolder();
+    return programFiles.IsEmpty() ? CString() : JoinPath(programFiles, PRODUCT_FOLDER_NAME);
 }
 
 DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,
@@ -34,7 +35,7 @@ DestinationVerdict CheckDestination(const CString& destination, const CString& r
     destinationLong = AsInstallFolder(WithoutTrailingSeparators(CollapseSeparators(destination)));
     if (destinationLong.IsEmpty())
         return DESTINATION_UNUSABLE;
-    if (!registeredFolder.IsEmpty() && destinationLong.CompareNoCase(registeredFolder) != 0)
-        return DESTINATION_NOT_REGISTERED;
-    return DESTINATION_TAKEN;
+    if (registeredFolder.IsEmpty())
+        return IsFolderClosedToOthers(destinationLong) ? DESTINATION_TAKEN : DESTINATION_OPEN_TO_OTHERS;
+    return destinationLong.CompareNoCase(registeredFolder) == 0 ? DESTINATION_TAKEN : DESTINATION_NOT_REGISTERED;
 }

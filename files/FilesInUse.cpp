@@ -1,6 +1,7 @@
 #include "FilesInUse.h"
 #include "../paths/PathText.h"
 #include "../windows/WindowsFolders.h"
+#include "FileHash.h"
 #include "FileSystem.h"
 #include <string.h>
 
@@ -13,7 +14,7 @@ const char OWN_NAME_MARKS[] = "0123456789abcdef-";
 
 DWORD g_nNextName;
 
-// "<target>.<process>-<count><ending>", OWN_NAME_SUFFIX_LENGTH at the most
+// "<target>.<process>-<count><ending>", LONGEST_SIDE_SUFFIX at the most
 // after the target. A process id comes again only
 // after its process has ended, and the count starts from the tick count:
 // until the next restart no two runs give the same name, so what one run
@@ -35,20 +36,35 @@ BOOL AtRestart(const CString& source, const char* pszTarget)
                          MOVEFILE_DELAY_UNTIL_REBOOT | (pszTarget ? MOVEFILE_REPLACE_EXISTING : 0));
 }
 
-// bMoveAside: a file at a name of ours already is left to the restart where
-// it lies.
-FileFate Remove(const CString& path, BOOL bMoveAside)
+// Deletes the file now; or, in use, moves it aside (bMoveAside; else it
+// lies at a name of ours already) and has the next restart delete it. It
+// is held meanwhile, so that nobody writes it between the checks and the
+// move: only a plain file is moved, never a link or one name of several,
+// and where a digest is given only one as the build laid it out; another
+// is someone else's, and no file of ours.
+FileFate Remove(const CString& path, const BYTE* pExpectedDigest, BOOL bMoveAside)
 {
-    DWORD attributes = ::GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
+    if (!PathExists(path))
         return FILE_ABSENT;
-    if (DeleteInstalledFile(path))
+    if (DeleteInstalledFile(path, pExpectedDigest))
         return FILE_DONE;
+    HANDLE hFile = OpenName(path, GENERIC_READ | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_DELETE);
+    BY_HANDLE_FILE_INFORMATION information;
+    BYTE digest[SHA256_LENGTH];
+    BOOL plain = ::GetFileInformationByHandle(hFile, &information) && IsPlainFile(information);
+    if (plain && pExpectedDigest && !(HashFile(hFile, digest) && memcmp(digest, pExpectedDigest, SHA256_LENGTH) == 0)) {
+        ::CloseHandle(hFile);
+        return FILE_ABSENT;
+    }
+    // Not read-only any more, or the restart could not delete it.
     CString aside = bMoveAside ? MakeOwnName(path, ASIDE_ENDING) : path;
-    return !(attributes & FILE_ATTRIBUTE_DIRECTORY) && (!bMoveAside || ::MoveFileExA(path, aside, 0)) &&
-                   AtRestart(aside, NULL)
-               ? FILE_DONE_AT_RESTART
-               : FILE_FAILED;
+    FileFate fate = plain && (!bMoveAside || ::MoveFileExA(path, aside, 0)) &&
+                            SetAttributesOf(hFile, aside, information.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY) &&
+                            AtRestart(aside, NULL)
+                        ? FILE_DONE_AT_RESTART
+                        : FILE_FAILED;
+    ::CloseHandle(hFile);
+    return fate;
 }
 
 // Which of our names found is beside the file name: STAGED_ENDING for a
@@ -73,18 +89,27 @@ const char* LeftoverKind(const CString& name, const char* found)
 
 CString MakeStagedCopyName(const CString& target) { return MakeOwnName(target, STAGED_ENDING); }
 
-FileFate RemoveFile(const CString& path) { return Remove(path, TRUE); }
+FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest)
+{
+    return Remove(path, pExpectedDigest, TRUE);
+}
 
 FileFate ReplaceInUse(const CString& staged, const CString& target)
 {
-    DWORD attributes = ::GetFileAttributesA(target);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    // Only a plain file is moved aside or replaced at the restart: a link,
+    // or one name of several, is not ours to leave to it.
+    HANDLE hTarget =
+        OpenName(target, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    BY_HANDLE_FILE_INFORMATION information;
+    BOOL plain = ::GetFileInformationByHandle(hTarget, &information) && IsPlainFile(information);
+    ::CloseHandle(hTarget);
+    if (!plain)
         return FILE_FAILED;
     CString aside = MakeOwnName(target, ASIDE_ENDING);
     if (!::MoveFileExA(target, aside, 0))
         return AtRestart(staged, target) ? FILE_WAITS : FILE_FAILED;
     if (::MoveFileExA(staged, target, 0))
-        return Remove(aside, FALSE);
+        return Remove(aside, NULL, FALSE);
     ::MoveFileExA(aside, target, 0);
     return FILE_FAILED;
 }
@@ -103,7 +128,7 @@ FileFate RemoveLeftovers(const CString& target)
         // finds nothing at the name it was to move; a moved-aside file that
         // stays is left to the restart.
         const char* kind = LeftoverKind(name, found.cFileName);
-        FileFate leftover = kind ? Remove(JoinPath(folder, found.cFileName), kind == STAGED_ENDING) : FILE_ABSENT;
+        FileFate leftover = kind ? Remove(JoinPath(folder, found.cFileName), NULL, kind == STAGED_ENDING) : FILE_ABSENT;
         if (leftover < fate)
             fate = leftover;
     } while (::FindNextFileA(hSearch, &found));

@@ -3,6 +3,7 @@
 // what earlier runs left beside a file goes before a restart can act on it.
 #pragma once
 #include "../framework/String.h"
+#include "Sha256.h"
 
 // What became of a file, from the worst to the best: the fate of several
 // is the worst of theirs.
@@ -15,14 +16,16 @@ enum FileFate
     FILE_ABSENT,           // there was nothing to delete
 };
 
-// The most that our names beside a file add to its name.
-const int OWN_NAME_SUFFIX_LENGTH = 22;
+// The longest suffix a name of ours beside a file adds to the file's name.
+const int LONGEST_SIDE_SUFFIX = 22;
 // A name beside target that this program gives once only, for a copy it
 // writes there first; nothing else may take it from us, so it is created
 // only where it is still free.
 CString MakeStagedCopyName(const CString& target);
-// Deletes the file, or moves it aside and has the next restart delete it.
-FileFate RemoveFile(const CString& path);
+// Deletes the file, or moves it aside and has the next restart delete it;
+// with a digest, only a file as the build laid it out (another is no file
+// of ours: FILE_ABSENT).
+FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest = NULL);
 // Puts staged in the place of target, which could not be replaced now: the
 // target moved aside (a running program or a loaded library can be
 // renamed), else the copy taking its place at the next restart.

@@ -1,36 +1,11 @@
 #include "VerifiedCopy.h"
 #include "../paths/PathText.h"
 #include "../windows/WindowsVersion.h"
+#include "FileHash.h"
 #include "FileSystem.h"
 #include <string.h>
 
 namespace {
-
-// The whole file from its start, hashed and, given a copy, written there
-// too; false when a read or a write fails or the file ends before the end
-// its size gives.
-BOOL ReadHashed(HANDLE hFile, HANDLE hCopy, BYTE digest[SHA256_LENGTH])
-{
-    DWORD sizeHigh = 0;
-    DWORD sizeLow = ::GetFileSize(hFile, &sizeHigh);
-    if ((sizeLow == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) ||
-        ::SetFilePointer(hFile, 0, NULL, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
-        return FALSE;
-    CSha256 sha;
-    ULONGLONG total = 0;
-    BYTE buffer[16384];
-    DWORD read;
-    BOOL readable;
-    while ((readable = ::ReadFile(hFile, buffer, sizeof buffer, &read, NULL)) && read > 0) {
-        DWORD written;
-        if (hCopy && (!::WriteFile(hCopy, buffer, read, &written, NULL) || written != read))
-            return FALSE;
-        sha.Update(buffer, read);
-        total += read;
-    }
-    sha.Final(digest);
-    return readable && total == ((ULONGLONG)sizeHigh << 32 | sizeLow);
-}
 
 BOOL IsExpected(const BYTE digest[SHA256_LENGTH], const BYTE* pExpectedDigest)
 {
@@ -47,14 +22,36 @@ BOOL ReplaceWith(const CString& temporary, const CString& target)
     return (::DeleteFileA(target) || !PathExists(target)) && ::MoveFileA(temporary, target);
 }
 
+// A read-only earlier copy (from a CD, say) is replaced all the same, and
+// keeps its attribute if it stays. The attribute is changed through a
+// handle on the name, and never where a second name or a link would carry
+// the change to another file.
+BOOL ReplaceReadOnly(const CString& temporary, const CString& target)
+{
+    const DWORD ANY_SHARING = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    BY_HANDLE_FILE_INFORMATION before, after;
+    HANDLE hTarget = OpenName(target, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, ANY_SHARING);
+    BOOL cleared = ::GetFileInformationByHandle(hTarget, &before) && IsPlainFile(before) &&
+                   (before.dwFileAttributes & FILE_ATTRIBUTE_READONLY) &&
+                   SetAttributesOf(hTarget, target, before.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+    // Windows replaces no file that is open.
+    ::CloseHandle(hTarget);
+    if (!cleared || ReplaceWith(temporary, target))
+        return cleared;
+    hTarget = OpenName(target, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, ANY_SHARING);
+    if (::GetFileInformationByHandle(hTarget, &after) && after.nFileIndexLow == before.nFileIndexLow &&
+        after.nFileIndexHigh == before.nFileIndexHigh && after.dwVolumeSerialNumber == before.dwVolumeSerialNumber)
+        SetAttributesOf(hTarget, target, before.dwFileAttributes);
+    ::CloseHandle(hTarget);
+    return FALSE;
+}
+
 }
 
 HANDLE OpenInstallSource(const CString& path)
 {
     return ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, NULL);
 }
-
-BOOL HashFile(HANDLE hFile, BYTE digest[SHA256_LENGTH]) { return ReadHashed(hFile, NULL, digest); }
 
 FileFate CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest)
 {
@@ -80,23 +77,12 @@ FileFate CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDi
     if (hTemporary == INVALID_HANDLE_VALUE)
         return FILE_FAILED;
     FILETIME lastWrite;
-    BOOL complete = ReadHashed(hSource, hTemporary, digest) && IsExpected(digest, pExpectedDigest) &&
+    BOOL complete = CopyHashed(hSource, hTemporary, digest) && IsExpected(digest, pExpectedDigest) &&
                     ::GetFileTime(hSource, NULL, NULL, &lastWrite) &&
                     ::SetFileTime(hTemporary, NULL, NULL, &lastWrite) && ::FlushFileBuffers(hTemporary);
     ::CloseHandle(hTemporary);
 
-    BOOL replaced = complete && ReplaceWith(temporary, target);
-    // A read-only earlier copy (from a CD, say) is replaced all the same, and
-    // keeps its attribute if it stays. A link is never followed to change
-    // what it points at.
-    DWORD attributes = complete && !replaced ? ::GetFileAttributesA(target) : INVALID_FILE_ATTRIBUTES;
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
-        !(attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
-        ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY)) {
-        replaced = ReplaceWith(temporary, target);
-        if (!replaced)
-            ::SetFileAttributesA(target, attributes);
-    }
+    BOOL replaced = complete && (ReplaceWith(temporary, target) || ReplaceReadOnly(temporary, target));
     FileFate fate = replaced ? FILE_DONE : complete ? ReplaceInUse(temporary, target) : FILE_FAILED;
     if (fate == FILE_FAILED)
         ::DeleteFileA(temporary);

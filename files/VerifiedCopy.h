@@ -8,9 +8,6 @@
 // Opens a file to copy from, for reading, so that nobody can write, delete
 // or rename it while the handle is open; INVALID_HANDLE_VALUE when it cannot.
 HANDLE OpenInstallSource(const CString& path);
-// The SHA-256 of the whole open file, read from its start; false when it
-// cannot be read to the end its size gives.
-BOOL HashFile(HANDLE hFile, BYTE digest[SHA256_LENGTH]);
 // Copies the whole of the open source to target. A source whose SHA-256 is
 // not pExpectedDigest (null: any) is refused before anything is made; else
 // the target's folder is made and the copy written beside the target,

@@ -1,5 +1,8 @@
 #include "InstallOperations.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../destination/InstallDestination.h"
+#include "../files/FileSystem.h"
+#include "../files/HeldFolder.h"
 #include "../files/OwnProgram.h"
 #include "../files/VerifiedCopy.h"
 #include "../paths/PathText.h"
@@ -96,6 +99,15 @@ void CInstallOperations::InstallFiles()
     const CString& systemFolder = m_settings.m_strSystemFolder;
     const CString& installFolder = m_settings.m_strInstallPath;
     CString sourceFolder = GetModuleFolder();
+    // What is in the install folder runs elevated again: the folder is made
+    // closed to others, or found so, and held until the last row. The
+    // registered install's is ours, and is closed again (an earlier version
+    // may have left it open).
+    CHeldFolder heldFolder;
+    BOOL folderTaken = (PathExists(installFolder) || CreateFolderTree(installFolder)) &&
+                       heldFolder.Hold(installFolder) &&
+                       (installFolder.CompareNoCase(GetRegisteredInstallFolder()) == 0 ? heldFolder.Protect(installFolder)
+                                                                                       : heldFolder.IsClosedToOthers());
 
     for (const FileEntry& row : FileTable) {
         m_progress.StepRow();
@@ -106,10 +118,10 @@ void CInstallOperations::InstallFiles()
         // Setup.exe is the running program, held open since it started and
         // under its own signature.
         CString target = JoinPath(*pFolder, row.pszTargetName);
-        FileFate copied = pFolder->IsEmpty() ? FILE_FAILED
-                          : row.nKind == FILE_SETUP_SELF
-                              ? CopyInstallFile(m_settings.m_hSetupProgram, target, NULL)
-                              : CopyFromMedia(sourceFolder, row.pszSourceName, target);
+        BOOL reachable = !pFolder->IsEmpty() && (!GoesToInstallFolder(row) || (folderTaken && heldFolder.IsAt(installFolder)));
+        FileFate copied = !reachable                      ? FILE_FAILED
+                          : row.nKind == FILE_SETUP_SELF ? CopyInstallFile(m_settings.m_hSetupProgram, target, NULL)
+                                                         : CopyFromMedia(sourceFolder, row.pszSourceName, target);
         if (copied == FILE_FAILED)
             m_failures.Append("ファイルコピー：", target);
         else if (copied != FILE_DONE)

@@ -34,6 +34,9 @@ void COutcome::RefuseDestination(HWND hOwner, DestinationVerdict verdict, const 
                    CString("Varnolt は既に次のフォルダにインストールされています。\n\n") + registeredFolder +
                        "\n\n別のフォルダにインストールするには、先に Varnolt を削除してください。",
                    "ERROR", MB_ICONEXCLAMATION | MB_OK);
+    else if (verdict == DESTINATION_OPEN_TO_OTHERS)
+        MessageBox(hOwner, "このフォルダは管理者以外のユーザーも変更できるため、インストール先にできません。", "ERROR",
+                   MB_ICONEXCLAMATION);
     else
         MessageBox(hOwner,
                    "インストール先のフォルダが正しくありません。\n\n"

@@ -1,6 +1,7 @@
 #include "RemovalOperations.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "../files/FileSystem.h"
+#include "../files/HeldFolder.h"
 #include "../paths/PathText.h"
 #include "../res/resource.h"
 #include "../windows/WindowsFolders.h"
@@ -102,9 +103,13 @@ void CRemovalOperations::RemoveShortcuts()
         ::RemoveDirectoryA(groupFolder);
 }
 
-void CRemovalOperations::RemoveFiles(const CString& installFolder)
+void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregistered)
 {
     CString systemFolder = GetSystemFolder();
+    // Held while it is emptied: nobody can swap it for a link to another
+    // program's folder meanwhile.
+    CHeldFolder heldFolder;
+    BOOL folderHeld = !installFolder.IsEmpty() && heldFolder.Hold(installFolder);
 
     for (const FileEntry& row : FileTable) {
         m_progress.StepRow();
@@ -116,7 +121,9 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder)
         // waits for the restart (which then finds nothing to move), a file
         // moved aside.
         CString path = JoinPath(*pFolder, row.pszTargetName);
-        FileFate leftovers = pFolder->IsEmpty() ? FILE_ABSENT : RemoveLeftovers(path);
+        BOOL inInstallFolder = GoesToInstallFolder(row);
+        BOOL reachable = !pFolder->IsEmpty() && (!inInstallFolder || (folderHeld && heldFolder.IsAt(installFolder)));
+        FileFate leftovers = reachable ? RemoveLeftovers(path) : FILE_ABSENT;
         // Setup.exe stays: it runs the removals.
         if (row.nKind == FILE_SETUP_SELF) {
             Record(FILE_ABSENT, leftovers, "ファイル削除：", path, FALSE);
@@ -124,8 +131,12 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder)
         }
 
         // A folder the system could not name is never guessed at: the file
-        // is reported by its bare name and left alone.
-        Record(pFolder->IsEmpty() ? FILE_ABSENT : RemoveFile(path), leftovers, "ファイル削除：", path, TRUE);
+        // is reported by its bare name and left alone; one that cannot be
+        // reached stays. Where nothing names the install, what lies beside
+        // this copy is deleted only if it is what the build laid out.
+        const BYTE* pDigest = inInstallFolder && bUnregistered ? FindMediaDigest(row.pszSourceName) : NULL;
+        FileFate fate = reachable ? RemoveFile(path, pDigest) : pFolder->IsEmpty() ? FILE_ABSENT : FILE_FAILED;
+        Record(fate, leftovers, "ファイル削除：", path, TRUE);
         m_progress.PauseAfterItem();
     }
 }

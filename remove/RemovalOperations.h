@@ -17,8 +17,10 @@ public:
     void RemoveRegistry();
     void RemoveShortcuts();
     // installFolder: where the product's own files are deleted; empty when
-    // there is no install folder to delete in.
-    void RemoveFiles(const CString& installFolder);
+    // there is no install folder to delete in. bUnregistered: nothing names
+    // it as the install, so only files that are as the build laid them out
+    // are taken for ours.
+    void RemoveFiles(const CString& installFolder, BOOL bUnregistered);
     // Deletes every subkey below root\path, depth first; the key itself stays.
     static void DeleteKeyTree(HKEY hRootKey, CString path);
     // Whether any of the walks found an item of the catalogue.

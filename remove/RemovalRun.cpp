@@ -22,7 +22,8 @@ void CRemovalRun::Run()
     // the destination rules, which the media never do. Read before the
     // registry rows delete it.
     CString installFolder = GetRegisteredInstallFolder();
-    if (installFolder.IsEmpty())
+    BOOL unregistered = installFolder.IsEmpty();
+    if (unregistered)
         installFolder = AsInstallFolder(GetModuleFolder());
 
     // Removal goes ahead even without the panel's window; the panel then
@@ -43,7 +44,7 @@ void CRemovalRun::Run()
     CRemovalOperations operations(m_outcome.IsQuiet() ? unseen : shownProgress, failures, restarts);
     operations.RemoveRegistry();
     operations.RemoveShortcuts();
-    operations.RemoveFiles(installFolder);
+    operations.RemoveFiles(installFolder, unregistered);
 
     // The panel's window, if it has one, goes before the final box.
     panel.DestroyWindow();

@@ -73,6 +73,8 @@ CString GetProgramFilesX86Folder() { return MachineFolderSetting(CURRENT_VERSION
 
 CString GetProfilesFolder() { return MachineFolderSetting(PROFILE_LIST_KEY, "ProfilesDirectory"); }
 
+CString GetOwnProgramFilesFolder() { return ShellFolder(CSIDL_PROGRAM_FILES, FALSE); }
+
 CString GetUserProfileFolder() { return ShellFolder(CSIDL_PROFILE, FALSE); }
 
 CString GetCommonAppDataFolder() { return ShellFolder(CSIDL_COMMON_APPDATA, FALSE); }

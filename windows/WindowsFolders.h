@@ -13,6 +13,9 @@ CString GetSystemFolder();
 CString GetProgramFilesFolder();
 CString GetProgramFilesX86Folder();
 CString GetProfilesFolder();
+// The Program Files folder of the program's own view: the x86 one for a
+// 32-bit program on 64-bit Windows.
+CString GetOwnProgramFilesFolder();
 // The user's own profile, and the application data all users share.
 CString GetUserProfileFolder();
 CString GetCommonAppDataFolder();

@@ -8,6 +8,7 @@
 #include "../support/WindowDriver.h"
 #include "../support/WizardDriver.h"
 #include <commctrl.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <memory>
@@ -29,7 +30,13 @@ const InstalledFile INSTALLED_FILES[] = {
     { "Readme.txt", false, "Readme.txt" }, { "VarnX.cp_", true, "VarnX.cpl" }, { "VarnX.dl_", true, "VarnX.dll" },
 };
 
-std::string DefaultDestination() { return SystemFolder().substr(0, 3) + "Program Files\\VarnX"; }
+// The shell's Program Files of the program's own view.
+std::string DefaultDestination()
+{
+    char programFiles[MAX_PATH] = "";
+    SHGetSpecialFolderPathA(NULL, programFiles, CSIDL_PROGRAM_FILES, FALSE);
+    return std::string(programFiles) + "\\VarnX";
+}
 
 int CountProductWindows()
 {
@@ -633,16 +640,26 @@ protected:
     }
 
     // The user's own program swaps the library on the media as soon as the
-    // applet is in place (the loaded one moved aside), before the system
-    // library's row.
+    // install folder's library is done with (its copy waits for the
+    // restart), before the system folder's rows, and tries to swap the
+    // install folder for another program's. Windows keeps a folder that is
+    // held open where it is; Wine lets it be renamed, and the install then
+    // writes nothing into what stands at its name.
     void SwapMediaLibraryOnceCopied()
     {
         const std::string mediaLibrary = m_media + "\\VarnX.dl_";
         bool swapped = false;
         for (DWORD start = GetTickCount(); !swapped && GetTickCount() - start < 20000; Sleep(5))
-            if (!FilesBeside(SystemFolder() + "\\VarnX.cpl").empty()) {
+            if (PendingFileRenames().find(m_installFolder + "\\VarnX.dll") != std::string::npos) {
                 SetFileAttributesA(mediaLibrary.c_str(), FILE_ATTRIBUTE_NORMAL);
                 swapped = CopyFileA((m_media + "\\VarnX.cp_").c_str(), mediaLibrary.c_str(), FALSE);
+                m_folderSwapped = MoveFileA(m_installFolder.c_str(), (m_installFolder + "-away").c_str());
+                if (m_folderSwapped) {
+                    CreateDirectoryA(m_installFolder.c_str(), NULL);
+                    for (const char* name : SWAPPED_NAMES)
+                        WriteFile(m_installFolder + "\\" + name,
+                                  std::string(ReadFile(m_installFolder + "-away\\" + name).size(), 'x'));
+                }
             }
         EXPECT_TRUE(swapped);
     }
@@ -654,8 +671,9 @@ protected:
     {
         HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup);
         ASSERT_NE(nullptr, box);
-        EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + m_installFolder + "\\VarnX.exe\nファイルコピー：" +
-                      m_installFolder + "\\Readme.txt\nファイルコピー：" + m_systemLibrary + "\n",
+        const std::string swappedFolderLine = m_folderSwapped ? "ファイルコピー：" + m_installFolder + "\\Setup.exe\n" : "";
+        EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + m_installFolder + "\\VarnX.exe\n" + swappedFolderLine +
+                      "ファイルコピー：" + m_installFolder + "\\Readme.txt\nファイルコピー：" + m_systemLibrary + "\n",
                   MessageBoxText(box));
         EXPECT_EQ(2, wizard.CurrentPage());
         SaveScreenshot(box, "wizard-install-failure");
@@ -703,6 +721,21 @@ protected:
         EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
     }
 
+    // What stood at the install folder's name after a swap (another
+    // program's files, of the sizes of ours) got nothing; the install
+    // folder comes back for the removal.
+    void PutTheInstallFolderBack()
+    {
+        if (!m_folderSwapped)
+            return;
+        for (const char* name : SWAPPED_NAMES) {
+            std::string content = ReadFile(m_installFolder + "\\" + name);
+            EXPECT_EQ(std::string(content.size(), 'x'), content) << name;
+        }
+        RemoveTree(m_installFolder);
+        EXPECT_TRUE(MoveFileA((m_installFolder + "-away").c_str(), m_installFolder.c_str()));
+    }
+
     // Nothing read-only is left in the way. The library, let go by now,
     // goes with its waiting copy, which the restart then cannot put back;
     // the applet moved aside, still loaded, goes at the restart.
@@ -730,6 +763,8 @@ protected:
     const std::string m_systemLibrary;
     HMODULE m_heldApplet = nullptr;
     HANDLE m_heldLibrary = INVALID_HANDLE_VALUE;
+    bool m_folderSwapped = false;
+    static constexpr const char* SWAPPED_NAMES[] = { "VarnX.dll", "VarnX.exe", "Setup.exe", "Readme.txt" };
 };
 
 TEST_F(InstallWizardOverAnEarlierInstall, RefusedDestinationsThenMediaNotAsBuiltOrSwappedWithAFileInUse)
@@ -745,6 +780,7 @@ TEST_F(InstallWizardOverAnEarlierInstall, RefusedDestinationsThenMediaNotAsBuilt
     SwapMediaLibraryOnceCopied();
     ASSERT_NO_FATAL_FAILURE(ExpectFailureBoxBeforeTheFinishPage(wizard, setup->Handle()));
     FinishWithoutStartingTheProduct(wizard, *setup);
+    PutTheInstallFolderBack();
     ExpectEarlierCopiesKept();
     RemoveWithTheAppletHeld();
 }
@@ -880,4 +916,83 @@ TEST_F(InstallWizard, AFullDiskLosesNothingAndTheNextRunWithRoomCompletes)
     ExpectInstalledFiles(installFolder);
     ExpectNothingBeside(installFolder);
     RemoveTree(installFolder);
+}
+
+namespace {
+
+// The same file through Wine's second drive letter, Z:, which leads to the
+// Unix root.
+std::string ThroughDriveZ(const std::string& path)
+{
+    typedef char*(CDECL * UnixNameFn)(LPCWSTR);
+    UnixNameFn unixName = reinterpret_cast<UnixNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* name = unixName ? unixName(wide) : nullptr;
+    std::string through = name ? std::string("Z:") + name : path;
+    HeapFree(GetProcessHeap(), 0, name);
+    std::replace(through.begin(), through.end(), '/', '\\');
+    return through;
+}
+
+}
+
+TEST_F(InstallWizard, OthersCannotReachAnythingThroughTheInstallFolder)
+{
+    const std::string setup = m_media + "\\Setup.exe";
+    const std::string installFolder = m_root / "Apps\\VarnX";
+    const std::string log = m_root / "folder log.txt";
+    const std::string quietInstall = setup + " /S /LOG=\"" + ThroughDriveZ(log) + "\" /D=" + installFolder;
+
+    // A folder every user can change is refused, with nothing written; the
+    // log reaches its file through the second drive letter.
+    CreateDirectoryA((m_root / "Apps").c_str(), NULL);
+    CreateDirectoryA(installFolder.c_str(), NULL);
+    MakeWritableByEveryone(installFolder);
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietInstall, ERROR_INVALID_COMMAND_LINE));
+    EXPECT_EQ("[ERROR]\r\nこのフォルダは管理者以外のユーザーも変更できるため、インストール先にできません。\r\n"
+              "終了コード：1639\r\n",
+              ReadFile(log));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
+
+    // Other names of read-only files outside, planted where the install
+    // writes: the name is replaced by a rename, which leaves their file as
+    // it was; a copy is never written through one, and only that row fails.
+    RemoveTree(installFolder);
+    CreateDirectoryA(installFolder.c_str(), NULL);
+    const std::string victims[] = { m_root / "another readme", m_root / "another library" };
+    const std::string planted[] = { installFolder + "\\Readme.txt", installFolder + "\\VarnX.dll.new" };
+    for (int i = 0; i < 2; ++i) {
+        WriteFile(victims[i], "another program's");
+        SetFileAttributesA(victims[i].c_str(), FILE_ATTRIBUTE_READONLY);
+        ASSERT_TRUE(CreateHardLinkA(planted[i].c_str(), victims[i].c_str(), NULL));
+    }
+    const std::string failed = "[ERROR!]\r\n下記の内容が失敗しました。\r\n\r\nファイルコピー：" + installFolder +
+                               "\\VarnX.dll\r\n\r\n終了コード：1603\r\n";
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietInstall, ERROR_INSTALL_FAILURE, 30000));
+    EXPECT_EQ(failed, ReadFile(log));
+    EXPECT_EQ(ReadFile(MediaFolder() + "\\Readme.txt"), ReadFile(planted[0]));
+
+    // The registered install's folder, opened to everyone meanwhile, is
+    // closed again by the next install, whatever is in it.
+    MakeWritableByEveryone(installFolder);
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietInstall, ERROR_INSTALL_FAILURE, 30000));
+    EXPECT_EQ(failed, ReadFile(log));
+    EXPECT_FALSE(IsWritableByEveryone(installFolder));
+
+    // A read-only file with a second name is left in place by the removal,
+    // and listed.
+    DeleteFileA(planted[0].c_str());
+    ASSERT_TRUE(CreateHardLinkA(planted[0].c_str(), victims[0].c_str(), NULL));
+    EXPECT_TRUE(EndsWithoutAWindow("", "\"" + installFolder + "\\Setup.exe\" /S /LOG=\"" + log + "\" /uninstall",
+                                   ERROR_INSTALL_FAILURE, 30000));
+    EXPECT_NE(std::string::npos, ReadFile(log).find("ファイル削除：" + installFolder + "\\Readme.txt\r\n"));
+    EXPECT_FALSE(FileExists(installFolder + "\\VarnX.exe"));
+    for (const std::string& victim : victims) {
+        EXPECT_EQ("another program's", ReadFile(victim)) << victim;
+        EXPECT_TRUE(GetFileAttributesA(victim.c_str()) & FILE_ATTRIBUTE_READONLY) << victim;
+        SetFileAttributesA(victim.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    RemoveCatalogueItems();
 }

@@ -127,11 +127,18 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, neighbourKey.c_str());
     SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour");
 
-    // Every item listed as the walk found it gone, but nothing failed.
+    // Nothing names the install any more: files of the product's names in
+    // this copy's folder that are not what the build laid out are someone
+    // else's, and stay. Every item is listed as the walk found it gone, but
+    // nothing of Varnolt was found.
+    for (const char* name : INSTALL_FOLDER_FILES)
+        WriteFile(m_installFolder + "\\" + name, "someone else's");
     RemovalOutcome again = Remove("removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(m_installFolder), again.text);
     EXPECT_EQ((DWORD)ERROR_UNKNOWN_PRODUCT, again.exitCode);
+    for (const char* name : INSTALL_FOLDER_FILES)
+        EXPECT_EQ("someone else's", ReadFile(m_installFolder + "\\" + name)) << name;
 }
 
 TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)

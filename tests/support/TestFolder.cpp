@@ -1,5 +1,7 @@
 #include "TestFolder.h"
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 #include <shlobj.h>
 #include <fstream>
 #include <sstream>
@@ -134,4 +136,35 @@ std::string CommonProgramsFolder()
     char path[MAX_PATH] = "";
     SHGetSpecialFolderPathA(NULL, path, CSIDL_COMMON_PROGRAMS, TRUE);
     return path;
+}
+
+void MakeWritableByEveryone(const std::string& path)
+{
+    PSECURITY_DESCRIPTOR descriptor = NULL;
+    if (ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;OICI;FA;;;WD)", SDDL_REVISION_1, &descriptor, NULL)) {
+        SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
+        LocalFree(descriptor);
+    }
+}
+
+bool IsWritableByEveryone(const std::string& path)
+{
+    PSECURITY_DESCRIPTOR descriptor = NULL;
+    PACL dacl = NULL;
+    if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, NULL, NULL, &dacl, NULL,
+                              &descriptor) != ERROR_SUCCESS)
+        return false;
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = NULL;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    bool writable = !dacl;
+    for (DWORD i = 0; dacl && i < dacl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE* ace;
+        if (GetAce(dacl, i, reinterpret_cast<void**>(&ace)) && ace->Header.AceType == ACCESS_ALLOWED_ACE_TYPE &&
+            EqualSid(&ace->SidStart, everyone) && (ace->Mask & (FILE_WRITE_DATA | GENERIC_WRITE | GENERIC_ALL)))
+            writable = true;
+    }
+    FreeSid(everyone);
+    LocalFree(descriptor);
+    return writable;
 }

@@ -25,6 +25,10 @@ std::string ReadFile(const std::string& path);
 std::string WithCrLf(std::string text);
 // The files named "<path>.*" beside path: copies and moved-aside files.
 std::vector<std::string> FilesBeside(const std::string& path);
+// Gives every user write access to a file or folder, or tells whether one
+// has it: Wine keeps it as the "other" write bit of the Unix mode.
+void MakeWritableByEveryone(const std::string& path);
+bool IsWritableByEveryone(const std::string& path);
 // Folders of the build: the tests' own, the media, the screenshots.
 std::string TestProgramFolder();
 std::string MediaFolder();

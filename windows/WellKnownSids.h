@@ -1,0 +1,27 @@
+// The accounts and groups every Windows of the NT family knows, laid out as
+// the system lays out a SID, kept as data: no call makes them, none frees
+// them, and they can stand inside a descriptor that is data too.
+#pragma once
+#include <windows.h>
+
+template <int SubAuthorities>
+struct KnownSid
+{
+    BYTE revision;
+    BYTE subAuthorityCount;
+    SID_IDENTIFIER_AUTHORITY authority;
+    DWORD subAuthorities[SubAuthorities];
+    PSID Get() const { return const_cast<KnownSid*>(this); }
+};
+
+inline constexpr KnownSid<1> LOCAL_SYSTEM_SID = { SID_REVISION, 1, SECURITY_NT_AUTHORITY, { SECURITY_LOCAL_SYSTEM_RID } };
+inline constexpr KnownSid<2> ADMINISTRATORS_SID = { SID_REVISION, 2, SECURITY_NT_AUTHORITY,
+                                                    { SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS } };
+inline constexpr KnownSid<2> USERS_SID = { SID_REVISION, 2, SECURITY_NT_AUTHORITY,
+                                           { SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_USERS } };
+inline constexpr KnownSid<6> TRUSTED_INSTALLER_SID = {
+    SID_REVISION, 6, SECURITY_NT_AUTHORITY,
+    { SECURITY_SERVICE_ID_BASE_RID, 956008885, 3418522649, 1831038044, 1853292631, 2271478464 }
+};
+inline constexpr KnownSid<1> CREATOR_OWNER_SID = { SID_REVISION, 1, SECURITY_CREATOR_SID_AUTHORITY,
+                                                   { SECURITY_CREATOR_OWNER_RID } };
