@@ -17,17 +17,11 @@ BOOL StartsWithSwitch(const char* text, const char* pszSwitch)
 }
 }
 
-const char COMMAND_LINE_HELP[] = "Setup.exe [/S] [/LOG=<ファイル>] [/D=<フォルダ>]\n"
-                                 "Setup.exe [/S] [/LOG=<ファイル>] /uninstall\n\n"
-                                 "/S\t画面を出さずに実行します。\n"
-                                 "/D=\tインストール先のフォルダ（最後に、引用符なしで）\n"
-                                 "/LOG=\t結果を書くファイル\n"
-                                 "/uninstall\tVarnolt を削除します（最後の語として）。\n"
-                                 "/norestart\t何も変えません（再起動はしません）。\n\n"
-                                 "終了コード：\n"
-                                 "0\t完了\n3010\t再起動後に完了\n1602\t取り消し\n1603\t失敗\n"
-                                 "1605\tVarnolt が見つかりません\n1618\t別のセットアップが実行中\n"
-                                 "1639\tコマンドラインが正しくありません\n5\t管理者権限がありません";
+const char COMMAND_LINE_HELP[] = "Setup.exe [/S] [/LOG=ファイル] [/D=フォルダ | /uninstall]\n\n"
+                                 "/S\t画面なしで実行\n/D=\tインストール先（最後に）\n/LOG=\t結果のファイル\n"
+                                 "/norestart\t無視（再起動はしません）\n\n"
+                                 "終了コード：0 完了、3010 再起動で完了、1602 取消、1603 失敗、"
+                                 "1605 製品なし、1618 実行中、1639 引数の誤り、5 権限なし";
 
 CString GetCommandLineWord(const CString& commandLine)
 {

@@ -5,28 +5,15 @@
 #include "FileSystem.h"
 #include <string.h>
 
+const char STAGED_ENDING[] = ".new";
+
 namespace {
 
-const char STAGED_ENDING[] = ".new";
 const char ASIDE_ENDING[] = ".old";
 // What tells our names apart: the process and a count (hexadecimal).
 const char OWN_NAME_MARKS[] = "0123456789abcdef-";
 
 DWORD g_nNextName;
-
-// "<target>.<process>-<count><ending>", LONGEST_SIDE_SUFFIX at the most
-// after the target. A process id comes again only
-// after its process has ended, and the count starts from the tick count:
-// until the next restart no two runs give the same name, so what one run
-// asked the restart to do never acts on a later run's file.
-CString MakeOwnName(const CString& target, const char* pszEnding)
-{
-    if (!g_nNextName)
-        g_nNextName = ::GetTickCount();
-    CString name;
-    name.Format("%s.%lx-%lx%s", (const char*)target, ::GetCurrentProcessId(), g_nNextName++, pszEnding);
-    return name;
-}
 
 // The restart reads its work outside this program's view of the folders.
 BOOL AtRestart(const CString& source, const char* pszTarget)
@@ -36,18 +23,50 @@ BOOL AtRestart(const CString& source, const char* pszTarget)
                          MOVEFILE_DELAY_UNTIL_REBOOT | (pszTarget ? MOVEFILE_REPLACE_EXISTING : 0));
 }
 
-// Deletes the file now; or, in use, moves it aside (bMoveAside; else it
-// lies at a name of ours already) and has the next restart delete it. It
-// is held meanwhile, so that nobody writes it between the checks and the
-// move: only a plain file is moved, never a link or one name of several,
-// and where a digest is given only one as the build laid it out; another
-// is someone else's, and no file of ours.
-FileFate Remove(const CString& path, const BYTE* pExpectedDigest, BOOL bMoveAside)
+// Which of our names found is beside the file name: STAGED_ENDING for a
+// staged copy (an earlier version's "<name>.new" too), ASIDE_ENDING for a
+// moved-aside file, null for any other name.
+const char* LeftoverKind(const char* name, const char* found)
+{
+    int nameLength = (int)strlen(name);
+    int middleLength = (int)strlen(found) - nameLength - (int)strlen(STAGED_ENDING);
+    if (middleLength < 0 || _strnicmp(found, name, nameLength) != 0)
+        return NULL;
+    const char* middle = found + nameLength;
+    const char* ending = middle + middleLength;
+    const char* kind = _stricmp(ending, STAGED_ENDING) == 0 ? STAGED_ENDING
+                       : _stricmp(ending, ASIDE_ENDING) == 0 ? ASIDE_ENDING
+                                                             : NULL;
+    BOOL marked = middleLength > 1 && middle[0] == '.' && (int)strspn(middle + 1, OWN_NAME_MARKS) == middleLength - 1;
+    return marked || (middleLength == 0 && kind == STAGED_ENDING) ? kind : NULL;
+}
+
+}
+
+// "<target>.<process>-<count><ending>", LONGEST_SIDE_SUFFIX at the most
+// after the target. A process id comes again only after its process has
+// ended, and the count starts from the tick count: until the next restart
+// no two runs give the same name, so what one run asked the restart to do
+// never acts on a later run's file.
+CString MakeOwnName(const CString& target, const char* pszEnding)
+{
+    if (!g_nNextName)
+        g_nNextName = ::GetTickCount();
+    CString name;
+    name.Format("%s.%lx-%lx%s", (const char*)target, ::GetCurrentProcessId(), g_nNextName++, pszEnding);
+    return name;
+}
+
+FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest, BOOL bMoveAside)
 {
     if (!PathExists(path))
         return FILE_ABSENT;
     if (DeleteInstalledFile(path, pExpectedDigest))
         return FILE_DONE;
+    // In use, then. It is held while it is checked and moved, so that nobody
+    // writes it meanwhile: only a plain file is moved, never a link or one
+    // name of several; where a digest is given, one that is not as the build
+    // laid it out is someone else's.
     HANDLE hFile = OpenName(path, GENERIC_READ | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_DELETE);
     BY_HANDLE_FILE_INFORMATION information;
     BYTE digest[SHA256_LENGTH];
@@ -67,32 +86,6 @@ FileFate Remove(const CString& path, const BYTE* pExpectedDigest, BOOL bMoveAsid
     return fate;
 }
 
-// Which of our names found is beside the file name: STAGED_ENDING for a
-// staged copy (an earlier version's "<name>.new" too), ASIDE_ENDING for a
-// moved-aside file, null for any other name.
-const char* LeftoverKind(const CString& name, const char* found)
-{
-    int nameLength = name.GetLength();
-    int middleLength = (int)strlen(found) - nameLength - (int)strlen(STAGED_ENDING);
-    if (middleLength < 0 || CString(found).Left(nameLength).CompareNoCase(name) != 0)
-        return NULL;
-    const char* middle = found + nameLength;
-    const char* ending = middle + middleLength;
-    const char* kind = _stricmp(ending, STAGED_ENDING) == 0 ? STAGED_ENDING
-                       : _stricmp(ending, ASIDE_ENDING) == 0 ? ASIDE_ENDING
-                                                             : NULL;
-    BOOL marked = middleLength > 1 && middle[0] == '.' && (int)strspn(middle + 1, OWN_NAME_MARKS) == middleLength - 1;
-    return marked || (middleLength == 0 && kind == STAGED_ENDING) ? kind : NULL;
-}
-
-}
-
-CString MakeStagedCopyName(const CString& target) { return MakeOwnName(target, STAGED_ENDING); }
-
-FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest)
-{
-    return Remove(path, pExpectedDigest, TRUE);
-}
 
 FileFate ReplaceInUse(const CString& staged, const CString& target)
 {
@@ -109,15 +102,14 @@ FileFate ReplaceInUse(const CString& staged, const CString& target)
     if (!::MoveFileExA(target, aside, 0))
         return AtRestart(staged, target) ? FILE_WAITS : FILE_FAILED;
     if (::MoveFileExA(staged, target, 0))
-        return Remove(aside, NULL, FALSE);
+        return RemoveFile(aside, NULL, FALSE);
     ::MoveFileExA(aside, target, 0);
     return FILE_FAILED;
 }
 
 FileFate RemoveLeftovers(const CString& target)
 {
-    CString folder = GetParentFolder(target);
-    CString name = target.Mid(folder.GetLength() + 1);
+    CString folder = GetParentFolder(target) + "\\";
     FileFate fate = FILE_ABSENT;
     WIN32_FIND_DATAA found;
     HANDLE hSearch = ::FindFirstFileA(target + ".*", &found);
@@ -127,8 +119,8 @@ FileFate RemoveLeftovers(const CString& target)
         // A staged copy that stays is moved aside, so that the restart
         // finds nothing at the name it was to move; a moved-aside file that
         // stays is left to the restart.
-        const char* kind = LeftoverKind(name, found.cFileName);
-        FileFate leftover = kind ? Remove(JoinPath(folder, found.cFileName), NULL, kind == STAGED_ENDING) : FILE_ABSENT;
+        const char* kind = LeftoverKind((const char*)target + folder.GetLength(), found.cFileName);
+        FileFate leftover = kind ? RemoveFile(folder + found.cFileName, NULL, kind == STAGED_ENDING) : FILE_ABSENT;
         if (leftover < fate)
             fate = leftover;
     } while (::FindNextFileA(hSearch, &found));

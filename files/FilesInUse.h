@@ -18,14 +18,16 @@ enum FileFate
 
 // The longest suffix a name of ours beside a file adds to the file's name.
 const int LONGEST_SIDE_SUFFIX = 22;
-// A name beside target that this program gives once only, for a copy it
-// writes there first; nothing else may take it from us, so it is created
-// only where it is still free.
-CString MakeStagedCopyName(const CString& target);
-// Deletes the file, or moves it aside and has the next restart delete it;
-// with a digest, only a file as the build laid it out (another is no file
-// of ours: FILE_ABSENT).
-FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest = NULL);
+// The ending of a copy written beside its target first.
+extern const char STAGED_ENDING[];
+// A name beside target, with the ending given, that this program gives once
+// only; nothing else may take it from us, so it is made only where it is
+// still free.
+CString MakeOwnName(const CString& target, const char* pszEnding);
+// Deletes the file, or moves it aside (bMoveAside; else it lies at a name
+// of ours already) and has the next restart delete it; with a digest, only
+// a file as the build laid it out (another is no file of ours: FILE_ABSENT).
+FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest = NULL, BOOL bMoveAside = TRUE);
 // Puts staged in the place of target, which could not be replaced now: the
 // target moved aside (a running program or a loaded library can be
 // renamed), else the copy taking its place at the next restart.

@@ -70,7 +70,7 @@ FileFate CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDi
     // A name that is taken meanwhile (a link someone planted) fails the copy
     // rather than being written through.
     FileFate leftovers = RemoveLeftovers(target);
-    CString temporary = MakeStagedCopyName(target);
+    CString temporary = MakeOwnName(target, STAGED_ENDING);
     HANDLE hTemporary = leftovers == FILE_FAILED ? INVALID_HANDLE_VALUE
                                                  : ::CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_NEW,
                                                                  FILE_ATTRIBUTE_NORMAL, NULL);

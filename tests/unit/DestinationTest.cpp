@@ -1,4 +1,5 @@
 #include "../../destination/FolderRules.h"
+#include "../../files/FilesInUse.h"
 #include "../../destination/InstallDestination.h"
 #include "../../windows/PathIdentity.h"
 #include "../support/TestFolder.h"
@@ -40,9 +41,10 @@ TEST(Destination, IsUsableFolderTakesFullPathsOnRootsThatExist)
     const std::string shortProgramFiles = shortName;
     ASSERT_NE(std::string(programFiles), shortProgramFiles) << "the test needs a short name";
     const std::string profiles = std::string(profile).substr(0, std::string(profile).rfind('\\'));
-    // The longest folder that leaves room for each name and its ".new" copy
-    // beside it, counted in the long form, which is what the install writes.
-    const size_t longest = MAX_PATH - 1 - 1 - name - 4;
+    // The longest folder that leaves room for each name and the longest name
+    // of ours beside it, counted in the long form, which is what the install
+    // writes.
+    const size_t longest = MAX_PATH - 1 - 1 - name - LONGEST_SIDE_SUFFIX;
     const std::string longestShortened = shortProgramFiles + "\\" +
                                          std::string(longest - strlen(programFiles) - 1, 'x');
     const std::string refused[] = {
