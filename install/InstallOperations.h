@@ -4,6 +4,7 @@
 #pragma once
 #include "../outcome/FailureList.h"
 #include "../outcome/ProgressSink.h"
+#include "../files/HeldFolder.h"
 #include "InstallSettings.h"
 
 class CInstallOperations
@@ -12,17 +13,21 @@ public:
     CInstallOperations(const InstallSettings& settings, CProgressSink& progress, CFailureList& failures);
 
     // The three walks in order; without shortcuts their steps are still
-    // taken, so the progress always reaches its end.
-    void Run();
-    void InstallFiles();
+    // taken, so the progress always reaches its end. FALSE when the install
+    // folder could not be taken (made or found closed to others, and held),
+    // and nothing was installed.
+    BOOL Run();
+
+private:
+    void InstallFiles(const CHeldFolder& heldFolder);
     void InstallRegistry();
     void InstallShortcuts();
 
-private:
     CInstallOperations(const CInstallOperations&);
     CInstallOperations& operator=(const CInstallOperations&);
 
     const InstallSettings& m_settings;
     CProgressSink& m_progress;
     CFailureList& m_failures;
+    BOOL m_bFolderTaken;
 };

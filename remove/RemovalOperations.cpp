@@ -104,11 +104,12 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregis
         const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
         if (!pFolder)
             continue;
-        // A copy that a killed install left half-written goes without a word.
+        // A copy that a killed install left half-written goes without a word,
+        // but for one beside a copy that nothing names as the install.
         CString path = JoinPath(*pFolder, row.pszTargetName);
         BOOL inInstallFolder = GoesToInstallFolder(row);
         BOOL reachable = !pFolder->IsEmpty() && (!inInstallFolder || (folderHeld && heldFolder.IsAt(installFolder)));
-        if (reachable)
+        if (reachable && !(inInstallFolder && bUnregistered))
             DeleteInstalledFile(GetTemporaryCopyPath(path));
         // Setup.exe stays: it runs the removals.
         if (row.nKind == FILE_SETUP_SELF)

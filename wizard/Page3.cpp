@@ -60,7 +60,7 @@ void CPage3::RunInstall()
     CShownProgress<CProgressCtrl> progress(m_ctlProgress);
     CFailureList failures;
     CInstallOperations operations(*pSheet, progress, failures);
-    operations.Run();
+    pSheet->m_bInstallFolderTaken = operations.Run();
 
     pSheet->m_outcome.ReportFailures(failures);
     m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_NEXT);

@@ -129,12 +129,13 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     // Nothing names the install any more: files of the product's names in
     // this copy's folder that are not what the build laid out are someone
     // else's, and stay.
-    for (const char* name : INSTALL_FOLDER_FILES)
+    const std::vector<std::string> someoneElses = { "VarnX.dll", "VarnX.exe", "Readme.txt", "VarnX.exe.new" };
+    for (const std::string& name : someoneElses)
         WriteFile(m_installFolder + "\\" + name, "someone else's");
     RemovalOutcome again = Remove("removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(m_installFolder), again.text);
-    for (const char* name : INSTALL_FOLDER_FILES)
+    for (const std::string& name : someoneElses)
         EXPECT_EQ("someone else's", ReadFile(m_installFolder + "\\" + name)) << name;
 }
 
