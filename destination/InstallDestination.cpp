@@ -35,7 +35,8 @@ DestinationVerdict CheckDestination(const CString& destination, const CString& r
     destinationLong = AsInstallFolder(WithoutTrailingSeparators(CollapseSeparators(destination)));
     if (destinationLong.IsEmpty())
         return DESTINATION_UNUSABLE;
-    if (registeredFolder.IsEmpty())
-        return IsFolderClosedToOthers(destinationLong) ? DESTINATION_TAKEN : DESTINATION_OPEN_TO_OTHERS;
-    return destinationLong.CompareNoCase(registeredFolder) == 0 ? DESTINATION_TAKEN : DESTINATION_NOT_REGISTERED;
+    if (!registeredFolder.IsEmpty() && destinationLong.CompareNoCase(registeredFolder) != 0)
+        return DESTINATION_NOT_REGISTERED;
+    return IsFolderClosedToOthers(destinationLong, !registeredFolder.IsEmpty()) ? DESTINATION_TAKEN
+                                                                               : DESTINATION_OPEN_TO_OTHERS;
 }

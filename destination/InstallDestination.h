@@ -23,7 +23,8 @@ enum DestinationVerdict
 // backslash, a trailing backslash dropped): a usable folder, and the
 // registered install's own when there is one (a second copy would orphan
 // the first); a folder that exists must be closed to others, unless it is
-// the registered install's, which the install closes again.
+// the registered install's, which the install closes again, and so must be
+// the folders above it, which are not ours to close.
 // destinationLong receives its long form, which is what the
 // install uses.
 DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,

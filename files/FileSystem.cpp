@@ -49,23 +49,14 @@ HANDLE OpenName(const CString& path, DWORD access, DWORD share)
                          FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, NULL);
 }
 
-BOOL IsPlainFileAt(HANDLE hFile, const CString& fullPath)
-{
-    BY_HANDLE_FILE_INFORMATION information;
-    return ::GetFileInformationByHandle(hFile, &information) && IsPlainFile(information) &&
-           !LeadsThroughLink(GetParentFolder(fullPath));
-}
-
 BOOL DeleteOpenFile(HANDLE hFile)
 {
     FILE_DISPOSITION_INFORMATION disposition = { TRUE };
     return SetInformation(hFile, &disposition, sizeof disposition, FileDispositionInformation);
 }
 
-BOOL SetAttributesOf(HANDLE hFile, const CString& path, DWORD attributes)
+BOOL SetAttributesOf(HANDLE hFile, DWORD attributes)
 {
-    if (!IsWindowsNT())
-        return ::SetFileAttributesA(path, attributes);
     // Attributes of 0 would mean "leave them".
     FILE_BASIC_INFORMATION basic = {};
     basic.FileAttributes = attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
@@ -74,6 +65,22 @@ BOOL SetAttributesOf(HANDLE hFile, const CString& path, DWORD attributes)
 
 BOOL DeleteInstalledFile(CString path, const BYTE* pExpectedDigest)
 {
+    // The older family shares no deletion and has neither links nor other
+    // users: it checks and deletes by name.
+    if (!IsWindowsNT()) {
+        HANDLE hFile = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+        BYTE digest[SHA256_LENGTH];
+        BOOL ours = !pExpectedDigest || (HashFile(hFile, digest) && memcmp(digest, pExpectedDigest, SHA256_LENGTH) == 0);
+        ::CloseHandle(hFile);
+        DWORD attributes = ::GetFileAttributesA(path);
+        if (!ours || attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return FALSE;
+        ::SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+        BOOL deleted = ::DeleteFileA(path);
+        if (!deleted)
+            ::SetFileAttributesA(path, attributes);
+        return deleted;
+    }
     // Others may go on reading; with a digest to match, nobody may write
     // the file between the check and the deletion.
     HANDLE hFile = OpenName(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | (pExpectedDigest ? GENERIC_READ : 0),
@@ -89,14 +96,10 @@ BOOL DeleteInstalledFile(CString path, const BYTE* pExpectedDigest)
     // A read-only file (copied from a CD, say) is ours to delete all the same.
     BOOL readOnly = ours && (attributes & FILE_ATTRIBUTE_READONLY);
     BOOL deletable = ours && (!readOnly || (IsPlainFile(information) &&
-                                            SetAttributesOf(hFile, path, attributes & ~FILE_ATTRIBUTE_READONLY)));
-    // The older family deletes by name, and only what nobody holds open.
-    if (!IsWindowsNT())
-        ::CloseHandle(hFile);
-    BOOL deleted = deletable && (IsWindowsNT() ? DeleteOpenFile(hFile) : ::DeleteFileA(path));
+                                            SetAttributesOf(hFile, attributes & ~FILE_ATTRIBUTE_READONLY)));
+    BOOL deleted = deletable && DeleteOpenFile(hFile);
     if (readOnly && deletable && !deleted)
-        SetAttributesOf(hFile, path, attributes);
-    if (IsWindowsNT())
-        ::CloseHandle(hFile);
+        SetAttributesOf(hFile, attributes);
+    ::CloseHandle(hFile);
     return deleted;
 }

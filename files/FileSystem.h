@@ -17,9 +17,6 @@ HANDLE OpenName(const CString& path, DWORD access, DWORD share);
 // A file with one name that is no link (nor a folder): changing it changes
 // nothing else.
 BOOL IsPlainFile(const BY_HANDLE_FILE_INFORMATION& information);
-// Whether the open file is a plain file (no link of any kind, one name)
-// whose full path leads through no link.
-BOOL IsPlainFileAt(HANDLE hFile, const CString& fullPath);
 // Deletes the file once its last handle is closed (the NT family only), by
 // the handle rather than by a name someone could have moved.
 BOOL DeleteOpenFile(HANDLE hFile);
@@ -28,7 +25,6 @@ BOOL DeleteOpenFile(HANDLE hFile);
 // file is deleted too, unless it has a second name, whose file would lose
 // its attribute with it; a file that stays keeps its attributes.
 BOOL DeleteInstalledFile(CString path, const BYTE* pExpectedDigest = NULL);
-// Sets the attributes of the file open at path: through the handle (open
-// with FILE_WRITE_ATTRIBUTES) on the NT family, by name on the older one,
-// which has neither links nor other users.
-BOOL SetAttributesOf(HANDLE hFile, const CString& path, DWORD attributes);
+// Sets the attributes of the open file (FILE_WRITE_ATTRIBUTES), the NT
+// family only.
+BOOL SetAttributesOf(HANDLE hFile, DWORD attributes);

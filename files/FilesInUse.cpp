@@ -78,7 +78,7 @@ FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest, BOOL bMove
     // Not read-only any more, or the restart could not delete it.
     CString aside = bMoveAside ? MakeOwnName(path, ASIDE_ENDING) : path;
     FileFate fate = plain && (!bMoveAside || ::MoveFileExA(path, aside, 0)) &&
-                            SetAttributesOf(hFile, aside, information.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY) &&
+                            SetAttributesOf(hFile, information.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY) &&
                             AtRestart(aside, NULL)
                         ? FILE_DONE_AT_RESTART
                         : FILE_FAILED;

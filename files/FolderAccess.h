@@ -18,5 +18,8 @@ BOOL ProtectObject(HANDLE hObject);
 // of what is made in it and the installing account can write, add, delete,
 // change permissions or take ownership of the folder open with READ_CONTROL.
 BOOL IsClosedToOthers(HANDLE hFolder);
-// The same for a folder by its name; true where nothing is there yet.
-BOOL IsFolderClosedToOthers(const CString& path);
+// The same for a folder by its name, true where nothing is there yet (with
+// bOnlyAbove, the folder itself is not asked: the install closes it again);
+// and of each folder above it that is there, that nobody else can move what
+// is below it away (and put something else at its name).
+BOOL IsFolderClosedToOthers(const CString& path, BOOL bOnlyAbove = FALSE);

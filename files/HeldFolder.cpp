@@ -56,9 +56,7 @@ BOOL CHeldFolder::Hold(const CString& path)
     m_hFolder = OpenName(path, READ_CONTROL | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE);
     BY_HANDLE_FILE_INFORMATION information;
     return ::GetFileInformationByHandle(m_hFolder, &information) &&
-           (information.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ==
-               FILE_ATTRIBUTE_DIRECTORY &&
-           !LeadsThroughLink(path);
+           (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !LeadsThroughLink(path);
 }
 
 BOOL CHeldFolder::IsAt(const CString& path) const
@@ -68,8 +66,7 @@ BOOL CHeldFolder::IsAt(const CString& path) const
     BY_HANDLE_FILE_INFORMATION held, named;
     HANDLE hNamed = OpenName(path, FILE_READ_ATTRIBUTES, ANY_SHARING);
     BOOL same = ::GetFileInformationByHandle(m_hFolder, &held) && ::GetFileInformationByHandle(hNamed, &named) &&
-                !(named.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
-                named.dwVolumeSerialNumber == held.dwVolumeSerialNumber &&
+                !LeadsThroughLink(path) && named.dwVolumeSerialNumber == held.dwVolumeSerialNumber &&
                 named.nFileIndexHigh == held.nFileIndexHigh && named.nFileIndexLow == held.nFileIndexLow;
     ::CloseHandle(hNamed);
     return same;

@@ -11,10 +11,10 @@ public:
     CHeldFolder();
     ~CHeldFolder();
 
-    // Opens the folder itself, not a link at its name, without sharing its
-    // deletion or renaming; FALSE when the name leads to no folder of its
-    // own (a link at it or above it). The older family opens no folders and
-    // has no links: there it always succeeds.
+    // Opens the folder itself without sharing its deletion or renaming;
+    // FALSE when the name leads to no folder of its own (a link at it or
+    // above it; a volume mounted there is no link). The older family opens
+    // no folders and has no links: there it always succeeds.
     BOOL Hold(const CString& path);
     // Whether the path still leads to the held folder, as Windows keeps it
     // while it is held; where a system lets it be renamed all the same (as

@@ -28,12 +28,24 @@ BOOL ReplaceWith(const CString& temporary, const CString& target)
 // the change to another file.
 BOOL ReplaceReadOnly(const CString& temporary, const CString& target)
 {
+    // The older family shares no deletion and has neither links nor other
+    // users: it changes the attribute by name.
+    if (!IsWindowsNT()) {
+        DWORD attributes = ::GetFileAttributesA(target);
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY) ||
+            !::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY))
+            return FALSE;
+        if (ReplaceWith(temporary, target))
+            return TRUE;
+        ::SetFileAttributesA(target, attributes);
+        return FALSE;
+    }
     const DWORD ANY_SHARING = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     BY_HANDLE_FILE_INFORMATION before, after;
     HANDLE hTarget = OpenName(target, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, ANY_SHARING);
     BOOL cleared = ::GetFileInformationByHandle(hTarget, &before) && IsPlainFile(before) &&
                    (before.dwFileAttributes & FILE_ATTRIBUTE_READONLY) &&
-                   SetAttributesOf(hTarget, target, before.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+                   SetAttributesOf(hTarget, before.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
     // Windows replaces no file that is open.
     ::CloseHandle(hTarget);
     if (!cleared || ReplaceWith(temporary, target))
@@ -41,7 +53,7 @@ BOOL ReplaceReadOnly(const CString& temporary, const CString& target)
     hTarget = OpenName(target, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, ANY_SHARING);
     if (::GetFileInformationByHandle(hTarget, &after) && after.nFileIndexLow == before.nFileIndexLow &&
         after.nFileIndexHigh == before.nFileIndexHigh && after.dwVolumeSerialNumber == before.dwVolumeSerialNumber)
-        SetAttributesOf(hTarget, target, before.dwFileAttributes);
+        SetAttributesOf(hTarget, before.dwFileAttributes);
     ::CloseHandle(hTarget);
     return FALSE;
 }

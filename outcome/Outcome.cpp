@@ -1,5 +1,7 @@
 #include "Outcome.h"
 #include "../files/FileSystem.h"
+#include "../files/HeldFolder.h"
+#include "../paths/PathText.h"
 
 COutcome::COutcome() : m_bQuiet(FALSE), m_bCopyWaits(FALSE), m_nExitCode(ERROR_SUCCESS) {}
 
@@ -69,15 +71,24 @@ int COutcome::Finish()
     text.Replace("\n", "\r\n");
     // The log may be asked for in a folder other users can write to (a
     // temporary folder, say): it is written only into a plain file at its
-    // name, never through a link or a junction planted there, and a file
-    // made somewhere else by one goes again.
-    HANDLE hFile = ::CreateFileA(m_strLogFile, GENERIC_WRITE | DELETE, 0, NULL, OPEN_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, NULL);
+    // name, in a folder held while it is written, never through a link or a
+    // junction planted there, and a file made somewhere else by one goes
+    // again.
+    CString logFolder = GetParentFolder(m_strLogFile);
+    // A drive's or a share's root is named with its backslash.
+    if (FullPathRootLength(logFolder + "\\") == logFolder.GetLength() + 1)
+        logFolder += "\\";
+    CHeldFolder folder;
+    HANDLE hFile = folder.Hold(logFolder)
+                       ? ::CreateFileA(m_strLogFile, GENERIC_WRITE | DELETE, 0, NULL, OPEN_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, NULL)
+                       : INVALID_HANDLE_VALUE;
     if (hFile == INVALID_HANDLE_VALUE)
         return m_nExitCode;
     BOOL made = ::GetLastError() != ERROR_ALREADY_EXISTS;
+    BY_HANDLE_FILE_INFORMATION information;
     DWORD written;
-    if (IsPlainFileAt(hFile, m_strLogFile)) {
+    if (::GetFileInformationByHandle(hFile, &information) && IsPlainFile(information)) {
         ::SetEndOfFile(hFile);
         ::WriteFile(hFile, (const char*)text, (DWORD)text.GetLength(), &written, NULL);
     } else if (made) {

@@ -117,13 +117,14 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregis
         if (!pFolder)
             continue;
         // What earlier runs left beside the file goes without a word of its
-        // own: a copy that a killed install left half-written, one that
-        // waits for the restart (which then finds nothing to move), a file
-        // moved aside.
+        // own (a copy that a killed install left half-written, one that
+        // waits for the restart, which then finds nothing to move, a file
+        // moved aside), but for what lies beside a copy that nothing names
+        // as the install.
         CString path = JoinPath(*pFolder, row.pszTargetName);
         BOOL inInstallFolder = GoesToInstallFolder(row);
         BOOL reachable = !pFolder->IsEmpty() && (!inInstallFolder || (folderHeld && heldFolder.IsAt(installFolder)));
-        FileFate leftovers = reachable ? RemoveLeftovers(path) : FILE_ABSENT;
+        FileFate leftovers = reachable && !(inInstallFolder && bUnregistered) ? RemoveLeftovers(path) : FILE_ABSENT;
         // Setup.exe stays: it runs the removals.
         if (row.nKind == FILE_SETUP_SELF) {
             Record(FILE_ABSENT, leftovers, "ファイル削除：", path, FALSE);

@@ -2,6 +2,7 @@
 #include "../paths/PathText.h"
 #include "WindowsVersion.h"
 #include <ntdef.h>
+#include <string.h>
 #include <winioctl.h>
 
 namespace {
@@ -51,6 +52,9 @@ BOOL GetFolderIdentity(const CString& path, FolderIdentity& identity)
 
 namespace {
 
+// A volume's root as a mount point names it: "\??\Volume{", a GUID, "}\".
+const int VOLUME_ROOT_LENGTH = 49;
+
 // A reparse point other than a volume mounted at a folder; false for a name
 // that does not exist.
 BOOL IsLink(const CString& path)
@@ -62,8 +66,8 @@ BOOL IsLink(const CString& path)
     BY_HANDLE_FILE_INFORMATION information;
     BOOL link = ::GetFileInformationByHandle(hName, &information) &&
                 (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
-    // A mount point names a volume ("\??\Volume{…}"); a junction, which
-    // has the same tag, names a folder.
+    // A mount point names a volume's root; a junction, which has the same
+    // tag, names a folder.
     alignas(DWORD) BYTE data[1024];
     REPARSE_DATA_BUFFER* pReparse = reinterpret_cast<REPARSE_DATA_BUFFER*>(data);
     DWORD length;
@@ -71,7 +75,9 @@ BOOL IsLink(const CString& path)
         pReparse->ReparseTag == IO_REPARSE_TAG_MOUNT_POINT) {
         const WCHAR* pTarget = pReparse->MountPointReparseBuffer.PathBuffer +
                                pReparse->MountPointReparseBuffer.SubstituteNameOffset / sizeof(WCHAR);
-        link = pReparse->MountPointReparseBuffer.SubstituteNameLength < 22 || wcsncmp(pTarget, L"\\??\\Volume{", 11) != 0;
+        link = pReparse->MountPointReparseBuffer.SubstituteNameLength != VOLUME_ROOT_LENGTH * sizeof(WCHAR) ||
+               memcmp(pTarget, L"\\??\\Volume{", 11 * sizeof(WCHAR)) != 0 ||
+               memcmp(pTarget + VOLUME_ROOT_LENGTH - 2, L"}\\", 2 * sizeof(WCHAR)) != 0;
     }
     ::CloseHandle(hName);
     return link;

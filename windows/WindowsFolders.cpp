@@ -73,7 +73,12 @@ CString GetProgramFilesX86Folder() { return MachineFolderSetting(CURRENT_VERSION
 
 CString GetProfilesFolder() { return MachineFolderSetting(PROFILE_LIST_KEY, "ProfilesDirectory"); }
 
-CString GetOwnProgramFilesFolder() { return ShellFolder(CSIDL_PROGRAM_FILES, FALSE); }
+CString GetOwnProgramFilesFolder()
+{
+    // Shells before version 5 do not name it; their Windows has one view.
+    CString folder = ShellFolder(CSIDL_PROGRAM_FILES, FALSE);
+    return folder.IsEmpty() ? GetProgramFilesFolder() : folder;
+}
 
 CString GetUserProfileFolder() { return ShellFolder(CSIDL_PROFILE, FALSE); }
 

@@ -61,7 +61,7 @@ void CPage3::RunInstall()
     CFailureList failures;
     CRestartList restarts;
     CInstallOperations operations(*pSheet, progress, failures, restarts);
-    operations.Run();
+    pSheet->m_bInstallFolderTaken = operations.Run();
 
     pSheet->m_outcome.ReportWalk(failures, restarts);
     m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_NEXT);

@@ -42,7 +42,7 @@ BOOL CPage4::OnWizardFinish()
 void CPage4::LaunchProduct()
 {
     CMainPage* pSheet = static_cast<CMainPage*>(CWnd::FromHandle(GetParent()));
-    if (!pSheet)
+    if (!pSheet || !pSheet->m_bInstallFolderTaken)
         return;
     CString program;
     program.Format("%s\\VarnX.exe", (const char*)pSheet->m_strInstallPath);

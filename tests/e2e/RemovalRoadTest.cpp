@@ -131,13 +131,14 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     // this copy's folder that are not what the build laid out are someone
     // else's, and stay. Every item is listed as the walk found it gone, but
     // nothing of Varnolt was found.
-    for (const char* name : INSTALL_FOLDER_FILES)
+    const std::vector<std::string> someoneElses = { "VarnX.dll", "VarnX.exe", "Readme.txt", "VarnX.exe.new" };
+    for (const std::string& name : someoneElses)
         WriteFile(m_installFolder + "\\" + name, "someone else's");
     RemovalOutcome again = Remove("removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(m_installFolder), again.text);
     EXPECT_EQ((DWORD)ERROR_UNKNOWN_PRODUCT, again.exitCode);
-    for (const char* name : INSTALL_FOLDER_FILES)
+    for (const std::string& name : someoneElses)
         EXPECT_EQ("someone else's", ReadFile(m_installFolder + "\\" + name)) << name;
 }
 

@@ -93,6 +93,9 @@ TEST(Destination, AFolderOthersCanChangeIsTakenOnlyAsTheRegisteredInstall)
     EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\").c_str(), "", taken));
     EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(open.c_str(), open.c_str(), taken)) << "the registered install is ours";
     EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(closed.c_str(), "", taken));
+    // A folder below one that others can change can be moved away by them.
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), "", taken));
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), (open + "\\VarnX").c_str(), taken));
     EXPECT_EQ(DESTINATION_TAKEN, CheckDestination((root / "New\\VarnX").c_str(), "", taken)) << "made closed";
     EXPECT_STREQ((root / "New\\VarnX").c_str(), taken);
 }
