@@ -23,22 +23,19 @@ BOOL AtRestart(const CString& source, const char* pszTarget)
                          MOVEFILE_DELAY_UNTIL_REBOOT | (pszTarget ? MOVEFILE_REPLACE_EXISTING : 0));
 }
 
-// Which of our names found is beside the file name: STAGED_ENDING for a
-// staged copy (an earlier version's "<name>.new" too), ASIDE_ENDING for a
-// moved-aside file, null for any other name.
-const char* LeftoverKind(const char* name, const char* found)
+// Whether found is one of our names beside the file name: a staged copy
+// (an earlier version's "<name>.new" too) or a moved-aside file.
+BOOL IsLeftoverOf(const char* name, const char* found)
 {
     int nameLength = (int)strlen(name);
     int middleLength = (int)strlen(found) - nameLength - (int)strlen(STAGED_ENDING);
     if (middleLength < 0 || _strnicmp(found, name, nameLength) != 0)
-        return NULL;
+        return FALSE;
     const char* middle = found + nameLength;
     const char* ending = middle + middleLength;
-    const char* kind = _stricmp(ending, STAGED_ENDING) == 0 ? STAGED_ENDING
-                       : _stricmp(ending, ASIDE_ENDING) == 0 ? ASIDE_ENDING
-                                                             : NULL;
+    BOOL staged = _stricmp(ending, STAGED_ENDING) == 0;
     BOOL marked = middleLength > 1 && middle[0] == '.' && (int)strspn(middle + 1, OWN_NAME_MARKS) == middleLength - 1;
-    return marked || (middleLength == 0 && kind == STAGED_ENDING) ? kind : NULL;
+    return (marked && (staged || _stricmp(ending, ASIDE_ENDING) == 0)) || (middleLength == 0 && staged);
 }
 
 }
@@ -57,16 +54,17 @@ CString MakeOwnName(const CString& target, const char* pszEnding)
     return name;
 }
 
-FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest, BOOL bMoveAside)
+FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest, BOOL bLeaveToRestart)
 {
     if (!PathExists(path))
         return FILE_ABSENT;
     if (DeleteInstalledFile(path, pExpectedDigest))
         return FILE_DONE;
-    // In use, then. It is held while it is checked and moved, so that nobody
-    // writes it meanwhile: only a plain file is moved, never a link or one
-    // name of several; where a digest is given, one that is not as the build
-    // laid it out is someone else's.
+    // In use, then, or not ours. It is held while it is checked and moved,
+    // so that nobody writes it meanwhile: only a plain file is moved, never
+    // a link or one name of several; where a digest is given, one that is
+    // not as the build laid it out is someone else's. One moved aside
+    // already stays at its name, which is ours.
     HANDLE hFile = OpenName(path, GENERIC_READ | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_DELETE);
     BY_HANDLE_FILE_INFORMATION information;
     BYTE digest[SHA256_LENGTH];
@@ -75,9 +73,10 @@ FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest, BOOL bMove
         ::CloseHandle(hFile);
         return FILE_ABSENT;
     }
+    BOOL movedAside = path.GetLength() > 4 && _stricmp((const char*)path + path.GetLength() - 4, ASIDE_ENDING) == 0;
+    CString aside = movedAside ? path : MakeOwnName(path, ASIDE_ENDING);
     // Not read-only any more, or the restart could not delete it.
-    CString aside = bMoveAside ? MakeOwnName(path, ASIDE_ENDING) : path;
-    FileFate fate = plain && (!bMoveAside || ::MoveFileExA(path, aside, 0)) &&
+    FileFate fate = bLeaveToRestart && plain && (movedAside || ::MoveFileExA(path, aside, 0)) &&
                             SetAttributesOf(hFile, information.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY) &&
                             AtRestart(aside, NULL)
                         ? FILE_DONE_AT_RESTART
@@ -85,7 +84,6 @@ FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest, BOOL bMove
     ::CloseHandle(hFile);
     return fate;
 }
-
 
 FileFate ReplaceInUse(const CString& staged, const CString& target)
 {
@@ -102,12 +100,12 @@ FileFate ReplaceInUse(const CString& staged, const CString& target)
     if (!::MoveFileExA(target, aside, 0))
         return AtRestart(staged, target) ? FILE_WAITS : FILE_FAILED;
     if (::MoveFileExA(staged, target, 0))
-        return RemoveFile(aside, NULL, FALSE);
+        return RemoveFile(aside);
     ::MoveFileExA(aside, target, 0);
     return FILE_FAILED;
 }
 
-FileFate RemoveLeftovers(const CString& target)
+FileFate RemoveLeftovers(const CString& target, BOOL bLeaveToRestart)
 {
     CString folder = GetParentFolder(target) + "\\";
     FileFate fate = FILE_ABSENT;
@@ -117,10 +115,10 @@ FileFate RemoveLeftovers(const CString& target)
         return fate;
     do {
         // A staged copy that stays is moved aside, so that the restart
-        // finds nothing at the name it was to move; a moved-aside file that
-        // stays is left to the restart.
-        const char* kind = LeftoverKind((const char*)target + folder.GetLength(), found.cFileName);
-        FileFate leftover = kind ? RemoveFile(folder + found.cFileName, NULL, kind == STAGED_ENDING) : FILE_ABSENT;
+        // finds nothing at the name it was to move.
+        FileFate leftover = IsLeftoverOf((const char*)target + folder.GetLength(), found.cFileName)
+                                ? RemoveFile(folder + found.cFileName, NULL, bLeaveToRestart)
+                                : FILE_ABSENT;
         if (leftover < fate)
             fate = leftover;
     } while (::FindNextFileA(hSearch, &found));

@@ -24,15 +24,19 @@ extern const char STAGED_ENDING[];
 // only; nothing else may take it from us, so it is made only where it is
 // still free.
 CString MakeOwnName(const CString& target, const char* pszEnding);
-// Deletes the file, or moves it aside (bMoveAside; else it lies at a name
-// of ours already) and has the next restart delete it; with a digest, only
-// a file as the build laid it out (another is no file of ours: FILE_ABSENT).
-FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest = NULL, BOOL bMoveAside = TRUE);
+// Deletes the file; or, where it is in use and bLeaveToRestart, moves it
+// aside to a name of ours (one moved aside already stays where it is) and
+// has the next restart delete it. Only in a folder that nobody else can
+// change until then: what lies at a name at the restart is what the restart
+// acts on. With a digest, only a file as the build laid it out is removed
+// (another is no file of ours: FILE_ABSENT).
+FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest = NULL, BOOL bLeaveToRestart = TRUE);
 // Puts staged in the place of target, which could not be replaced now: the
 // target moved aside (a running program or a loaded library can be
-// renamed), else the copy taking its place at the next restart.
+// renamed), else the copy taking its place at the next restart. Only in a
+// folder that nobody else can change until then.
 FileFate ReplaceInUse(const CString& staged, const CString& target);
 // Removes the copies and the moved-aside files that earlier runs left
 // beside target, so that no restart puts an older copy in its place or
-// brings a removed file back.
-FileFate RemoveLeftovers(const CString& target);
+// brings a removed file back; what is in use, as RemoveFile does.
+FileFate RemoveLeftovers(const CString& target, BOOL bLeaveToRestart = TRUE);

@@ -1,6 +1,7 @@
 #include "RemovalOperations.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "../files/FileSystem.h"
+#include "../files/FolderAccess.h"
 #include "../files/HeldFolder.h"
 #include "../paths/PathText.h"
 #include "../res/resource.h"
@@ -110,6 +111,11 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregis
     // program's folder meanwhile.
     CHeldFolder heldFolder;
     BOOL folderHeld = !installFolder.IsEmpty() && heldFolder.Hold(installFolder);
+    // A file in use is left to the restart only where nobody else can put
+    // something else at its name until then: in Windows' own folder, or in
+    // a registered install folder that it and the folders above close to
+    // others.
+    BOOL installFolderClosed = folderHeld && !bUnregistered && IsFolderClosedToOthers(installFolder);
 
     for (const FileEntry& row : FileTable) {
         m_progress.StepRow();
@@ -124,7 +130,9 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregis
         CString path = JoinPath(*pFolder, row.pszTargetName);
         BOOL inInstallFolder = GoesToInstallFolder(row);
         BOOL reachable = !pFolder->IsEmpty() && (!inInstallFolder || (folderHeld && heldFolder.IsAt(installFolder)));
-        FileFate leftovers = reachable && !(inInstallFolder && bUnregistered) ? RemoveLeftovers(path) : FILE_ABSENT;
+        BOOL leaveToRestart = !inInstallFolder || installFolderClosed;
+        FileFate leftovers =
+            reachable && !(inInstallFolder && bUnregistered) ? RemoveLeftovers(path, leaveToRestart) : FILE_ABSENT;
         // Setup.exe stays: it runs the removals.
         if (row.nKind == FILE_SETUP_SELF) {
             Record(FILE_ABSENT, leftovers, "ファイル削除：", path, FALSE);
@@ -136,7 +144,9 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregis
         // reached stays. Where nothing names the install, what lies beside
         // this copy is deleted only if it is what the build laid out.
         const BYTE* pDigest = inInstallFolder && bUnregistered ? FindMediaDigest(row.pszSourceName) : NULL;
-        FileFate fate = reachable ? RemoveFile(path, pDigest) : pFolder->IsEmpty() ? FILE_ABSENT : FILE_FAILED;
+        FileFate fate = reachable               ? RemoveFile(path, pDigest, leaveToRestart)
+                        : pFolder->IsEmpty() ? FILE_ABSENT
+                                             : FILE_FAILED;
         Record(fate, leftovers, "ファイル削除：", path, TRUE);
         m_progress.PauseAfterItem();
     }

@@ -163,11 +163,22 @@ TEST_F(RemovalRoad, AFileInUseIsReportedAfterEverythingElseIsGone)
     WriteFile(m_state.GroupFolder() + "\\user.txt", "the user's own");
     HANDLE held = CreateFileA((m_installFolder + "\\VarnX.exe").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    // In a folder that others can change, a loaded library is not left to
+    // the restart either: what stands at a name by then is what the restart
+    // would act on.
+    const std::string library = m_installFolder + "\\VarnX.dll";
+    MakeWritableByEveryone(m_installFolder);
+    HMODULE loaded = LoadLibraryA(library.c_str());
+    ASSERT_NE(nullptr, loaded);
     RemovalOutcome box = Remove("removal-in-use");
     CloseHandle(held);
+    FreeLibrary(loaded);
     EXPECT_EQ("ERROR!", box.caption);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + m_installFolder + "\\VarnX.exe\n", box.text)
-        << "held so that it cannot even be moved aside";
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + library + "\nファイル削除：" + m_installFolder + "\\VarnX.exe\n",
+              box.text)
+        << "the program held so that it cannot even be moved aside";
+    EXPECT_EQ("", box.restartText);
+    EXPECT_TRUE(FilesBeside(library).empty());
     EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, box.exitCode);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FileExists(m_state.LinkPath(0)));
