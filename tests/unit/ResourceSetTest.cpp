@@ -4,6 +4,7 @@
 #include <windows.h>
 #include "../support/TestFolder.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -276,13 +277,13 @@ TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
     DWORD size = 0;
     const BYTE* data = Load(RT_BITMAP, IDB_STRIP, &size);
     ASSERT_NE(nullptr, data);
-    EXPECT_EQ(7304u, size);
     const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(data);
     EXPECT_EQ(40u, header->biSize);
     EXPECT_EQ(70, header->biWidth);
     EXPECT_EQ(200, header->biHeight) << "bottom-up";
     EXPECT_EQ(4, header->biBitCount);
-    EXPECT_EQ((DWORD)BI_RGB, header->biCompression);
+    EXPECT_EQ((DWORD)BI_RLE4, header->biCompression);
+    EXPECT_EQ(size - 40 - 16 * sizeof(RGBQUAD), header->biSizeImage) << "the runs fill the resource";
     const RGBQUAD* palette = reinterpret_cast<const RGBQUAD*>(data + 40);
     const COLORREF standard[16] = { RGB(0, 0, 0),       RGB(128, 0, 0),   RGB(0, 128, 0),   RGB(128, 128, 0),
                                     RGB(0, 0, 128),     RGB(128, 0, 128), RGB(0, 128, 128), RGB(192, 192, 192),
@@ -291,6 +292,24 @@ TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
     for (int index = 0; index < 16; ++index)
         EXPECT_EQ(standard[index], RGB(palette[index].rgbRed, palette[index].rgbGreen, palette[index].rgbBlue))
             << "palette entry " << index;
+
+    // The system's loader, which the pages' static uses, reads the runs back
+    // into a whole picture, not one colour.
+    HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(m_module, MAKEINTRESOURCEA(IDB_STRIP), IMAGE_BITMAP, 0, 0, 0));
+    ASSERT_NE(nullptr, loaded);
+    BITMAPINFO wanted = {};
+    wanted.bmiHeader.biSize = sizeof wanted.bmiHeader;
+    wanted.bmiHeader.biWidth = 70;
+    wanted.bmiHeader.biHeight = 200;
+    wanted.bmiHeader.biPlanes = 1;
+    wanted.bmiHeader.biBitCount = 32;
+    std::vector<COLORREF> pixels(70 * 200);
+    HDC screen = GetDC(NULL);
+    EXPECT_EQ(200, GetDIBits(screen, loaded, 0, 200, pixels.data(), &wanted, DIB_RGB_COLORS));
+    ReleaseDC(NULL, screen);
+    DeleteObject(loaded);
+    std::sort(pixels.begin(), pixels.end());
+    EXPECT_GE(std::unique(pixels.begin(), pixels.end()) - pixels.begin(), 5) << "colours in the picture";
 }
 
 // Every size Windows asks for up to 200 %: the small ones in 16 colours, the
