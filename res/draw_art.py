@@ -148,19 +148,26 @@ def png_chunk(kind, data):
 
 
 def icon_png(pixels, size):
-    """The 16-colour palette at half a byte a pixel, index 0 transparent,
-    each row unfiltered: the flat colours and the repeating checks leave the
-    compressor little to do, and every byte of it is in Setup.exe."""
+    """Half a byte a pixel over the colours the image uses, index 0
+    transparent, each row unfiltered: the flat colours and the repeating
+    checks leave the compressor little to do, and every byte of it is in
+    Setup.exe."""
+    used = sorted({value for row in pixels for value in row})
+    assert used[0] == 0
     raw = bytearray()
     for row in pixels:
         raw.append(0)
         for x in range(0, size, 2):
-            raw.append(row[x] << 4 | row[x + 1])
+            raw.append(used.index(row[x]) << 4 | used.index(row[x + 1]))
     header = struct.pack(">IIBBBBB", size, size, 4, 3, 0, 0, 0)
-    palette = b"".join(bytes(colour) for colour in PALETTE)
+    palette = b"".join(bytes(PALETTE[value]) for value in used)
     return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) + png_chunk(b"PLTE", palette) +
             png_chunk(b"tRNS", b"\x00") + png_chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
             png_chunk(b"IEND", b""))
+
+# Windows before Vista reads only bitmap images, and draws a file's icon at
+# 16, 32 and 48 pixels; the others it never asks for.
+PNG_SIZES = (24, 256)
 
 
 def icon(path, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):
@@ -168,19 +175,18 @@ def icon(path, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):
     images = []
     for size in sizes:
         pixels = icon_pixels(size, frame, top, bottom)
-        images.append(icon_png(pixels, size) if size == 256 else icon_bitmap(pixels, size))
+        images.append(icon_png(pixels, size) if size in PNG_SIZES else icon_bitmap(pixels, size))
     offset = 6 + 16 * len(images)
     out = struct.pack("<HHH", 0, 1, len(images))
     for size, image in zip(sizes, images):
         # The directory writes 256 as 0; a PNG image counts 32 bits a pixel.
-        small = size < 256
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16 if small else 0, 0, 1, 4 if small else 32,
+        bitmap = size not in PNG_SIZES
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16 if bitmap else 0, 0, 1, 4 if bitmap else 32,
                            len(image), offset)
         offset += len(image)
     with open(path, "wb") as f:
         f.write(out + b"".join(images))
     return [len(image) for image in images]
-
 
 strip()
 print("Setup.ico", icon("Setup.ico"))

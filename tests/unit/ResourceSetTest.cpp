@@ -312,8 +312,9 @@ TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
     EXPECT_GE(std::unique(pixels.begin(), pixels.end()) - pixels.begin(), 5) << "colours in the picture";
 }
 
-// Every size Windows asks for up to 200 %: the small ones in 16 colours, the
-// 256-pixel one (written as 0 in the group) as a PNG.
+// Every size Windows asks for up to 200 %: those Windows before Vista draws
+// (16, 32, 48) as 16-colour bitmaps, which it reads; 24 and 256 (written as
+// 0 in the group) as PNGs.
 TEST_F(ResourceSet, TheIconGroupHoldsEverySizeWindowsAsksFor)
 {
     DWORD size = 0;
@@ -322,26 +323,31 @@ TEST_F(ResourceSet, TheIconGroupHoldsEverySizeWindowsAsksFor)
     Reader read(group);
     EXPECT_EQ(0, read.Word());
     EXPECT_EQ(1, read.Word()) << "an icon group";
-    const int sizes[] = { 16, 24, 32, 48, 256 };
+    const struct
+    {
+        int pixels;
+        bool bitmap;
+    } sizes[] = { { 16, true }, { 24, false }, { 32, true }, { 48, true }, { 256, false } };
     ASSERT_EQ((WORD)ARRAYSIZE(sizes), read.Word());
     for (int image = 0; image < (int)ARRAYSIZE(sizes); ++image) {
-        SCOPED_TRACE("image " + std::to_string(sizes[image]));
+        int pixels = sizes[image].pixels;
+        bool bitmap = sizes[image].bitmap;
+        SCOPED_TRACE("image " + std::to_string(pixels));
         const BYTE* entry = group + 6 + 14 * image;
-        bool small = sizes[image] < 256;
-        EXPECT_EQ(sizes[image] % 256, entry[0]);
-        EXPECT_EQ(sizes[image] % 256, entry[1]);
-        EXPECT_EQ(small ? 16 : 0, entry[2]) << "colours";
-        EXPECT_EQ(small ? 4 : 32, *reinterpret_cast<const WORD*>(entry + 6)) << "bits per pixel";
+        EXPECT_EQ(pixels % 256, entry[0]);
+        EXPECT_EQ(pixels % 256, entry[1]);
+        EXPECT_EQ(bitmap ? 16 : 0, entry[2]) << "colours";
+        EXPECT_EQ(bitmap ? 4 : 32, *reinterpret_cast<const WORD*>(entry + 6)) << "bits per pixel";
         DWORD iconSize = 0;
         const BYTE* icon = Load(RT_ICON, *reinterpret_cast<const WORD*>(entry + 12), &iconSize);
         ASSERT_NE(nullptr, icon);
         EXPECT_EQ(*reinterpret_cast<const DWORD*>(entry + 8), iconSize);
-        EXPECT_EQ(small ? std::string("\x28\0\0\0", 4) : std::string("\x89PNG"),
+        EXPECT_EQ(bitmap ? std::string("\x28\0\0\0", 4) : std::string("\x89PNG"),
                   std::string(reinterpret_cast<const char*>(icon), 4))
             << "a bitmap's header, or a PNG's signature";
         // The system's icon loader reads it at that size.
         HICON loaded = static_cast<HICON>(
-            LoadImageA(m_module, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, sizes[image], sizes[image], 0));
+            LoadImageA(m_module, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, pixels, pixels, 0));
         EXPECT_NE(nullptr, loaded);
         DestroyIcon(loaded);
     }
