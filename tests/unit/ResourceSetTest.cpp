@@ -177,7 +177,7 @@ const DWORD TEXT = 0x50020000;
 
 const ExpectedDialog DIALOGS[] = {
     { IDD_AGREEMENT_PAGE, PAGE, 266, 153, L"Setup Setps - 情報確認\u30001 / 4",
-      { { IDC_STRIP, L"STATIC", 0, 0, 41, 152, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 153, NULL, STRIP },
         { -1, L"STATIC", 48, 5, 165, 11, L"著作権＆使用制限情報", TEXT },
         { IDC_AGREE, L"BUTTON", 118, 142, 57, 10, L"同意します(&A)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON },
         { IDC_DISAGREE, L"BUTTON", 188, 142, 64, 10, L"同意しません(&D)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON },
