@@ -313,8 +313,8 @@ TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
 }
 
 // Every size Windows asks for up to 200 %: those Windows before Vista draws
-// (16, 32, 48) as 16-colour bitmaps, which it reads; 24 and 256 (written as
-// 0 in the group) as PNGs.
+// (16, 32, 48) as 16-colour bitmaps, the only form it reads; 24 and 256 (the
+// group writes 256 as 0) as PNGs.
 TEST_F(ResourceSet, TheIconGroupHoldsEverySizeWindowsAsksFor)
 {
     DWORD size = 0;
