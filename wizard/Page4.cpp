@@ -14,7 +14,6 @@ END_MESSAGE_MAP()
 BOOL CPage4::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     CheckDlgButton(IDC_LAUNCH_PRODUCT, BST_CHECKED);
     UpdateData(FALSE);
     return TRUE;
@@ -22,6 +21,7 @@ BOOL CPage4::OnInitDialog()
 
 BOOL CPage4::OnSetActive()
 {
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     ::PostMessageA(GetParent(), PSM_SETWIZBUTTONS, 0, PSWIZB_FINISH);
     return CPropertyPage::OnSetActive();
 }
