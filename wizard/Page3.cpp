@@ -30,7 +30,6 @@ void CPage3::DoDataExchange(CDataExchange* pDX)
 BOOL CPage3::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     m_pSheet = CWnd::FromHandle(GetParent());
     CancelToClose();
     SetTimer(INSTALL_TIMER_ID, INSTALL_DELAY_MS);
@@ -39,6 +38,7 @@ BOOL CPage3::OnInitDialog()
 
 BOOL CPage3::OnSetActive()
 {
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     if (m_pSheet)
         m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, 0);
     return CPropertyPage::OnSetActive();

@@ -14,7 +14,6 @@ END_MESSAGE_MAP()
 BOOL CPage4::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     // Until the restart puts a waiting copy in place, the product would run
     // new and old files together: it is not offered.
     CMainPage* pSheet = static_cast<CMainPage*>(CWnd::FromHandle(GetParent()));
@@ -27,6 +26,7 @@ BOOL CPage4::OnInitDialog()
 
 BOOL CPage4::OnSetActive()
 {
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     ::PostMessageA(GetParent(), PSM_SETWIZBUTTONS, 0, PSWIZB_FINISH);
     return CPropertyPage::OnSetActive();
 }
