@@ -13,7 +13,7 @@ const char LOG_SWITCH[] = "/LOG=";
 
 BOOL StartsWithSwitch(const char* text, const char* pszSwitch)
 {
-    return _strnicmp(text, pszSwitch, strlen(pszSwitch)) == 0;
+    return CString(text).Left((int)strlen(pszSwitch)).CompareNoCase(pszSwitch) == 0;
 }
 }
 

@@ -3,6 +3,7 @@
 #include "../windows/WindowsFolders.h"
 #include "FileHash.h"
 #include "FileSystem.h"
+#include <mbstring.h>
 #include <string.h>
 
 const char STAGED_ENDING[] = ".new";
@@ -23,19 +24,28 @@ BOOL AtRestart(const CString& source, const char* pszTarget)
                          MOVEFILE_DELAY_UNTIL_REBOOT | (pszTarget ? MOVEFILE_REPLACE_EXISTING : 0));
 }
 
+// Whether text ends in ending, in any case.
+BOOL EndsIn(const char* text, const char* ending)
+{
+    int length = (int)strlen(text) - (int)strlen(ending);
+    return length >= 0 && _mbsicmp(reinterpret_cast<const unsigned char*>(text + length),
+                                   reinterpret_cast<const unsigned char*>(ending)) == 0;
+}
+
 // Whether found is one of our names beside the file name: a staged copy
 // (an earlier version's "<name>.new" too) or a moved-aside file.
 BOOL IsLeftoverOf(const char* name, const char* found)
 {
     int nameLength = (int)strlen(name);
     int middleLength = (int)strlen(found) - nameLength - (int)strlen(STAGED_ENDING);
-    if (middleLength < 0 || _strnicmp(found, name, nameLength) != 0)
+    if (middleLength < 0 || CString(found).Left(nameLength).CompareNoCase(name) != 0)
         return FALSE;
     const char* middle = found + nameLength;
-    const char* ending = middle + middleLength;
-    BOOL staged = _stricmp(ending, STAGED_ENDING) == 0;
-    BOOL marked = middleLength > 1 && middle[0] == '.' && (int)strspn(middle + 1, OWN_NAME_MARKS) == middleLength - 1;
-    return (marked && (staged || _stricmp(ending, ASIDE_ENDING) == 0)) || (middleLength == 0 && staged);
+    BOOL staged = EndsIn(found, STAGED_ENDING);
+    BOOL marked = middleLength > 1 && middle[0] == '.' && (staged || EndsIn(found, ASIDE_ENDING));
+    for (int i = 1; marked && i < middleLength; ++i)
+        marked = strchr(OWN_NAME_MARKS, middle[i]) != NULL;
+    return marked || (middleLength == 0 && staged);
 }
 
 }
@@ -73,7 +83,7 @@ FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest, BOOL bLeav
         ::CloseHandle(hFile);
         return FILE_ABSENT;
     }
-    BOOL movedAside = path.GetLength() > 4 && _stricmp((const char*)path + path.GetLength() - 4, ASIDE_ENDING) == 0;
+    BOOL movedAside = EndsIn(path, ASIDE_ENDING);
     CString aside = movedAside ? path : MakeOwnName(path, ASIDE_ENDING);
     // Not read-only any more, or the restart could not delete it.
     FileFate fate = bLeaveToRestart && plain && (movedAside || ::MoveFileExA(path, aside, 0)) &&
