@@ -12,18 +12,19 @@ int g_folderCount;
 
 TestFolder::TestFolder(const std::string& name)
 {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string base = temp;
-    if (!base.empty() && base.back() == '\\')
-        base.pop_back();
-    m_path = base + "\\varnolt-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_folderCount) +
+    m_path = TempPath() + "varnolt-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_folderCount) +
              "-" + name;
     RemoveTree(m_path);
     CreateDirectoryA(m_path.c_str(), NULL);
 }
 
 TestFolder::~TestFolder() { RemoveTree(m_path); }
+
+std::string TestFolder::TempPath()
+{
+    char temp[MAX_PATH];
+    return std::string(temp, GetTempPathA(MAX_PATH, temp));
+}
 
 void RemoveTree(const std::string& path)
 {

@@ -8,6 +8,8 @@ class TestFolder
 public:
     explicit TestFolder(const std::string& name);
     ~TestFolder();
+    // The user's temporary folder, with a backslash at its end.
+    static std::string TempPath();
     const std::string& Path() const { return m_path; }
     std::string operator/(const std::string& name) const { return m_path + "\\" + name; }
 

@@ -141,6 +141,14 @@ bool EndsWithoutAWindow(const std::string& program, const std::string& commandLi
     return ended && !watch.shown;
 }
 
+void KillWhen(const std::string& commandLine, const std::function<bool()>& done)
+{
+    ChildProcess process("", commandLine);
+    for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 30000;)
+        Sleep(1);
+    TerminateProcess(process.Handle(), 1);
+}
+
 DWORD ChildProcess::ExitCode() const
 {
     DWORD code = STILL_ACTIVE;

