@@ -29,6 +29,13 @@ const InstalledFile INSTALLED_FILES[] = {
     { "Readme.txt", false, "Readme.txt" }, { "VarnX.cp_", true, "VarnX.cpl" }, { "VarnX.dl_", true, "VarnX.dll" },
 };
 
+// Where the file lies once installed: the system folder's rows where the
+// program's system folder leads (SysWOW64 under WOW64).
+std::string InstalledPath(const InstalledFile& file, const std::string& installFolder)
+{
+    return (file.inSystemFolder ? SystemFilesFolder() : installFolder) + "\\" + file.target;
+}
+
 std::string DefaultDestination() { return SystemFolder().substr(0, 3) + "Program Files\\VarnX"; }
 
 int CountProductWindows()
@@ -176,12 +183,21 @@ protected:
     void ExpectInstalledFiles(const std::string& installFolder, const char* notInstalled = "")
     {
         for (const InstalledFile& file : INSTALLED_FILES) {
-            std::string target = (file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target;
-            if (target == SystemFolder() + "\\" + notInstalled)
+            std::string target = InstalledPath(file, installFolder);
+            if (file.inSystemFolder && NativeSystemFolder() != SystemFilesFolder()) {
+                EXPECT_FALSE(FileExists(NativeSystemFolder() + "\\" + file.target)) << "in the 64-bit system folder";
+            }
+            if (target == SystemFilesFolder() + "\\" + notInstalled)
                 continue;
             EXPECT_EQ(ReadFile(MediaFolder() + "\\" + file.source), ReadFile(target)) << target;
             EXPECT_FALSE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY) << target;
         }
+        // In the program's own registry view only, and in the Apps list.
+        if (OtherView()) {
+            EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, OtherView()));
+            EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY, OtherView()));
+        }
+        EXPECT_NE(std::string::npos, AppsList().find("Varnoltix|||Varnolt 2.0"));
         EXPECT_EQ("\"" + installFolder + "\\Setup.exe\" /uninstall" + std::string(1, '\0'),
                   StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString"));
         EXPECT_EQ(std::string("Varnolt 2.0") + '\0', StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName"));
@@ -194,7 +210,7 @@ protected:
         snprintf(date, sizeof date, "%04u%02u%02u", today.wYear, today.wMonth, today.wDay);
         DWORD bytes = 0;
         for (const InstalledFile& file : INSTALLED_FILES)
-            bytes += ReadFile((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target).size();
+            bytes += ReadFile(InstalledPath(file, installFolder)).size();
         const std::pair<const char*, std::string> texts[] = {
             { "QuietUninstallString", "\"" + installFolder + "\\Setup.exe\" /S /uninstall" },
             { "DisplayIcon", installFolder + "\\VarnX.exe" }, { "DisplayVersion", "2.0" }, { "Publisher", "QUORLEN" },
@@ -224,7 +240,7 @@ protected:
             const char* description;
         } links[] = {
             { "Varnolt.lnk", installFolder + "\\VarnX.exe", "", "Varnolt 本体" },
-            { "Varnolt の設定.lnk", SystemFolder() + "\\control.exe", "VarnX.cpl", "Varnolt の設定を行います" },
+            { "Varnolt の設定.lnk", SystemFilesFolder() + "\\control.exe", "VarnX.cpl", "Varnolt の設定を行います" },
             { "Varnolt の削除.lnk", installFolder + "\\Setup.exe", "/uninstall", "Varnolt の削除します" },
             { "Readme.lnk", installFolder + "\\Readme.txt", "", "Varnolt の説明テキスト" },
         };
@@ -438,7 +454,7 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
     // Copies a killed install left half-written go with the removal, unreported.
     WriteFile(installFolder + "\\VarnX.exe.new", "half");
     WriteFile(installFolder + "\\Setup.exe.new", "half");
-    WriteFile(SystemFolder() + "\\VarnX.cpl.new", "half");
+    WriteFile(SystemFilesFolder() + "\\VarnX.cpl.new", "half");
 
     // The uninstall entry's own command line, run as the shell runs it.
     const std::string command = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str();
@@ -448,17 +464,16 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
     EXPECT_EQ((DWORD)ERROR_SUCCESS, removed.exitCode);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY));
+    EXPECT_EQ(std::string::npos, AppsList().find("Varnoltix|||")) << "gone from the Apps list";
     for (const char* name : LINK_NAMES)
         EXPECT_FALSE(FileExists(programs + name)) << name;
     EXPECT_FALSE(FolderExists(programs)) << "the emptied group goes";
     for (const std::string& leftover : { installFolder + "\\VarnX.exe.new", installFolder + "\\Setup.exe.new",
-                                         SystemFolder() + "\\VarnX.cpl.new" })
+                                         SystemFilesFolder() + "\\VarnX.cpl.new" })
         EXPECT_FALSE(FileExists(leftover)) << leftover;
     EXPECT_EQ("the user's own", ReadFile(installFolder + "\\notes.txt"));
     for (const InstalledFile& file : INSTALLED_FILES)
-        EXPECT_EQ(file.source == std::string("Setup.exe"),
-                  FileExists((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target))
-            << file.target;
+        EXPECT_EQ(file.source == std::string("Setup.exe"), FileExists(InstalledPath(file, installFolder))) << file.target;
     RemovalOutcome again = RunRemoval("", command, "cycle-removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(installFolder), again.text);
@@ -489,9 +504,9 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarli
     SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "an older name");
     // Another program holds the system folder's applet loaded; the system
     // folder's library is an earlier one.
-    HMODULE held = LoadLibraryA((SystemFolder() + "\\VarnX.cpl").c_str());
+    HMODULE held = LoadLibraryA((SystemFilesFolder() + "\\VarnX.cpl").c_str());
     ASSERT_NE(nullptr, held);
-    const std::string systemLibrary = SystemFolder() + "\\VarnX.dll";
+    const std::string systemLibrary = SystemFilesFolder() + "\\VarnX.dll";
     WriteFile(systemLibrary, "an earlier system library");
     // Media as on a CD, read-only, and not as built: the program with one
     // byte changed, the readme another text. The library is swapped once
@@ -520,10 +535,12 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarli
     for (char letter = 'Z'; letter >= 'D'; --letter)
         if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
             missingDrive[0] = letter;
-    const std::string refused[] = { "VarnoltRelative\\VarnX", destination / "Var|nolt", missingDrive,
-                                    destination / std::string(MAX_PATH - destination.Path().size(), 'x'),
-                                    "C:\\", destination / "LPT1", destination / "dot.\\VarnX", SystemFolder() + "\\",
-                                    destination / "a-file", SystemFolder().substr(0, 3) + "Program Files" };
+    std::vector<std::string> refused = { "VarnoltRelative\\VarnX", destination / "Var|nolt", missingDrive,
+                                         destination / std::string(MAX_PATH - destination.Path().size(), 'x'),
+                                         "C:\\", destination / "LPT1", destination / "dot.\\VarnX",
+                                         SystemFolder() + "\\", SystemFilesFolder(), destination / "a-file" };
+    const std::vector<std::string> programFiles = ProgramFilesFolders();
+    refused.insert(refused.end(), programFiles.begin(), programFiles.end());
     HWND edit = GetDlgItem(wizard.CurrentPageWindow(), IDC_DESTINATION);
     auto expectDestinationSelected = [&](const std::string& after) {
         GUITHREADINFO focus = {};

@@ -216,7 +216,7 @@ TEST(FileHelpers, IsUsableFolderTakesFullPathsOnRootsThatExist)
     ASSERT_TRUE(GetShortPathNameA(programFiles, shortName, MAX_PATH));
     const std::string shortProgramFiles = shortName;
     ASSERT_NE(std::string(programFiles), shortProgramFiles) << "the test needs a short name";
-    const std::string refused[] = {
+    std::vector<std::string> refused = {
         "", "VarnX", "\\VarnX", "C:VarnX", "C:", "1:\\VarnX", missingDrive,
         "C:\\Var|nolt", "C:\\Var<nolt", "C:\\Var>nolt", "C:\\Var\"nolt", "C:\\Var?nolt", "C:\\Var*nolt",
         "C:\\Var:nolt", "C:\\Var\tnolt", "\\\\", "\\\\server", "\\\\server\\", "\\\\\\share\\x",
@@ -231,7 +231,11 @@ TEST(FileHelpers, IsUsableFolderTakesFullPathsOnRootsThatExist)
         windows + "\\Temp\\VarnX", CaseSwapped(windows) + "\\VarnX", SystemFolder() + "\\VarnX", programFiles,
         shortProgramFiles, shortProgramFiles + "\\", programFilesX86, profile,
         CaseSwapped(profile), std::string(profile).substr(0, std::string(profile).rfind('\\')), programData,
+        SystemFilesFolder(),
     };
+    // Under WOW64 too, both Program Files folders of 64-bit Windows.
+    const std::vector<std::string> everyProgramFiles = ProgramFilesFolders();
+    refused.insert(refused.end(), everyProgramFiles.begin(), everyProgramFiles.end());
     for (const std::string& path : refused)
         EXPECT_FALSE(IsUsableFolder(path.c_str(), name)) << path;
     const std::string taken[] = {
