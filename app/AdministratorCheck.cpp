@@ -1,5 +1,5 @@
 #include "AdministratorCheck.h"
-#include "../catalogue/Platform.h"
+#include "../windows/WindowsVersion.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "QuietInstall.h"
-#include "../catalogue/FileHelpers.h"
+#include "../destination/InstallDestination.h"
 #include "../install/InstallOperations.h"
+#include "../windows/WindowsFolders.h"
 
 CQuietInstall::CQuietInstall(COutcome& outcome, HANDLE hSetupProgram) : m_outcome(outcome), m_settings()
 {

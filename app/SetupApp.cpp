@@ -1,11 +1,12 @@
 #include "SetupApp.h"
+#include "../files/OwnProgram.h"
+#include "../remove/RemovalRun.h"
+#include "../wizard/MainPage.h"
 #include "AdministratorCheck.h"
 #include "ModeSelection.h"
 #include "QuietInstall.h"
 #include "SingleSetup.h"
-#include "../catalogue/FileHelpers.h"
-#include "../remove/RemovalRun.h"
-#include "../wizard/MainPage.h"
+#include "../windows/WindowsVersion.h"
 
 namespace {
 
@@ -13,11 +14,27 @@ const char PRODUCT_WINDOW_TITLE[] = "Varnolt";
 // A hung product must not hold setup for ever.
 const UINT PRODUCT_CLOSE_TIMEOUT_MS = 5000;
 
+typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD);
+
 }
 
 CSetupApp::CSetupApp() : CWinApp(NULL), m_hOwnProgram(INVALID_HANDLE_VALUE) {}
 
 CSetupApp::~CSetupApp() {}
+
+BOOL CSetupApp::InitApplication()
+{
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    // A DLL planted beside the program (say, in a download folder) must
+    // never be loaded in place of the system's. Vista's
+    // SetDefaultDllDirectories (from an update) breaks the shell-link
+    // object, so it is used from Windows 7 on only.
+    SetDefaultDllDirectoriesFn setDefaultDllDirectories =
+        IsWindows7OrLater() ? FindKernelFunction<SetDefaultDllDirectoriesFn>("SetDefaultDllDirectories") : NULL;
+    if (setDefaultDllDirectories)
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return TRUE;
+}
 
 BOOL CSetupApp::InitInstance()
 {

@@ -10,6 +10,8 @@ class CSetupApp : public CWinApp
 public:
     CSetupApp();
     virtual ~CSetupApp();
+    // Hardens the process before any DLL is loaded on demand.
+    virtual BOOL InitApplication();
     virtual BOOL InitInstance();
     virtual int ExitInstance();
 

@@ -1,5 +1,5 @@
 #include "SingleSetup.h"
-#include "../catalogue/Platform.h"
+#include "../windows/WindowsVersion.h"
 
 namespace {
 

@@ -1,4 +1,6 @@
 #include "ItemCatalogue.h"
+#include "../paths/PathText.h"
+#include "../res/resource.h"
 #include <string.h>
 
 BOOL GoesToInstallFolder(const FileEntry& row)
@@ -20,6 +22,13 @@ const CString* GetTargetFolder(const FileEntry& row, const CString& installFolde
     if (GoesToInstallFolder(row))
         return &installFolder;
     return row.nKind == FILE_TO_SYSTEM_DIR ? &systemFolder : NULL;
+}
+
+CString GetProgramGroupFolder(const CString& programsFolder)
+{
+    CString groupName;
+    groupName.LoadString(IDS_PROGRAM_GROUP);
+    return programsFolder.IsEmpty() || groupName.IsEmpty() ? CString() : JoinPath(programsFolder, groupName);
 }
 
 const char INSTALL_PATH_PLACEHOLDER[] = "(%INSTALL_PATH%)";

@@ -3,7 +3,7 @@
 #pragma once
 #include "../framework/String.h"
 #include "MediaDigests.h"
-#include "Sha256.h"
+#include "../files/Sha256.h"
 
 enum FileKind
 {
@@ -88,6 +88,10 @@ int LongestInstalledName();
 // The folder, of the two given, that a row's file goes to; null for a row
 // of no known kind.
 const CString* GetTargetFolder(const FileEntry& row, const CString& installFolder, const CString& systemFolder);
+// The program group's folder, where the shortcut table's links go, in the
+// Programs folder given; empty when that folder or the group's name is
+// unknown.
+CString GetProgramGroupFolder(const CString& programsFolder);
 
 extern const char INSTALL_PATH_PLACEHOLDER[];
 extern const char SYSTEM_PATH_PLACEHOLDER[];

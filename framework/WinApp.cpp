@@ -17,6 +17,8 @@ CWinApp::~CWinApp()
         g_pApp = NULL;
 }
 
+BOOL CWinApp::InitApplication() { return TRUE; }
+
 BOOL CWinApp::InitInstance() { return FALSE; }
 
 int CWinApp::ExitInstance() { return 0; }
@@ -43,6 +45,8 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     if (!pApp)
         return -1;
     pApp->m_hInstance = hInstance;
+    if (!pApp->InitApplication())
+        return pApp->ExitInstance();
     // The control classes the framework wraps (the progress bar among them).
     INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_WIN95_CLASSES };
     ::InitCommonControlsEx(&controls);

@@ -11,6 +11,8 @@ public:
     explicit CWinApp(const char* pszAppName = NULL);
     virtual ~CWinApp();
 
+    // Before anything else of the run, the common controls included.
+    virtual BOOL InitApplication();
     virtual BOOL InitInstance();
     virtual int ExitInstance();
 

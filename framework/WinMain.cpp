@@ -1,5 +1,5 @@
-// The process entry: tell msvcrt what it serves, harden the process, then
-// hand over to AfxWinMain.
+// The process entry: tell msvcrt what it serves, construct the static
+// objects, then hand over to AfxWinMain.
 // The program starts here rather than in the C runtime's start-up code:
 // msvcrt.dll readies itself as it loads, and all the program needs besides
 // is its static objects constructed. That start-up code (its argument and
@@ -15,34 +15,6 @@ namespace {
 // msvcrt's _GUI_APP, which no header of ours declares.
 const int GUI_APP = 2;
 
-typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD);
-
-BOOL IsWindows7OrLater()
-{
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!::GetVersionExA(&version))
-        return FALSE;
-    return version.dwMajorVersion > 6 || (version.dwMajorVersion == 6 && version.dwMinorVersion >= 1);
-}
-
-// A DLL planted beside the program (say, in a download folder) must never be
-// loaded in place of the system's. Vista's SetDefaultDllDirectories (from an
-// update) breaks the shell-link object, so it is used from Windows 7 on only.
-void HardenProcess()
-{
-    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    if (!IsWindows7OrLater())
-        return;
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    SetDefaultDllDirectoriesFn setDefaultDllDirectories = kernel
-        ? reinterpret_cast<SetDefaultDllDirectoriesFn>(
-              reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDefaultDllDirectories")))
-        : NULL;
-    if (setDefaultDllDirectories)
-        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
 }
 
 // Static objects live until the process ends, and the system takes back all
@@ -54,7 +26,6 @@ extern "C" __attribute__((used, force_align_arg_pointer)) void WinMainCRTStartup
     // A fatal error of the runtime then shows its box instead of ending the
     // process without a word.
     __set_app_type(GUI_APP);
-    HardenProcess();
     // The static objects, the application object among them. The program
     // reads its command line and show state where it needs them.
     __main();

@@ -1,7 +1,9 @@
 #include "InstallOperations.h"
-#include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
-#include "../catalogue/Platform.h"
+#include "../files/OwnProgram.h"
+#include "../files/VerifiedCopy.h"
+#include "../paths/PathText.h"
+#include "../windows/WindowsFolders.h"
 #include "RegValueWriter.h"
 #include "ShortcutWriter.h"
 #include <new>

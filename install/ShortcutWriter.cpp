@@ -1,5 +1,6 @@
 #include "ShortcutWriter.h"
-#include "../catalogue/FileHelpers.h"
+#include "../files/FileSystem.h"
+#include "../paths/PathText.h"
 #include <shlobj.h>
 
 namespace {

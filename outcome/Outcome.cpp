@@ -1,4 +1,5 @@
 #include "Outcome.h"
+#include "../files/FileSystem.h"
 
 COutcome::COutcome() : m_bQuiet(FALSE), m_nExitCode(ERROR_SUCCESS) {}
 

@@ -2,7 +2,7 @@
 // run), the log that repeats them when one is asked for, and the exit code
 // that deployment tools read.
 #pragma once
-#include "../catalogue/FileHelpers.h"
+#include "../destination/InstallDestination.h"
 #include "../framework/String.h"
 #include "FailureList.h"
 

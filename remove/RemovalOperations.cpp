@@ -1,7 +1,10 @@
 #include "RemovalOperations.h"
-#include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../files/FileSystem.h"
+#include "../files/VerifiedCopy.h"
+#include "../paths/PathText.h"
 #include "../res/resource.h"
+#include "../windows/WindowsFolders.h"
 
 namespace {
 

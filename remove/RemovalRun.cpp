@@ -1,6 +1,8 @@
 #include "RemovalRun.h"
-#include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../destination/FolderRules.h"
+#include "../destination/InstallDestination.h"
+#include "../files/OwnProgram.h"
 #include "ProgressPanel.h"
 #include "RemovalOperations.h"
 

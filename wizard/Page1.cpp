@@ -1,5 +1,5 @@
 #include "Page1.h"
-#include "../catalogue/FileHelpers.h"
+#include "../files/OwnProgram.h"
 #include "../framework/DataExchange.h"
 #include "../framework/StdioFile.h"
 #include "../res/resource.h"

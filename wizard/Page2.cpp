@@ -1,8 +1,11 @@
 #include "Page2.h"
-#include "../catalogue/FileHelpers.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../destination/InstallDestination.h"
+#include "../files/FileSystem.h"
 #include "../framework/DataExchange.h"
+#include "../paths/PathText.h"
 #include "../res/resource.h"
+#include "../windows/WindowsFolders.h"
 #include "MainPage.h"
 #include <shlobj.h>
 

@@ -486,63 +486,71 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
 INSTANTIATE_TEST_SUITE_P(InstallWizard, InstallWizardAtScale, testing::Values(96, 144, 192),
                          [](const testing::TestParamInfo<int>& scale) { return std::to_string(scale.param) + "dpi"; });
 
-TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarlierInstallWithAFileInUse)
+// The steps of the walk below, in the order it takes them.
+class InstallWizardOverAnEarlierInstall : public InstallWizard
 {
-    TestFolder destination("destination");
-    const std::string installFolder = destination / "VarnX";
-    // Another program's folder, which setup does not take over unasked.
-    const std::string tools = destination / "Tools";
-    CreateDirectoryA(tools.c_str(), NULL);
-    WriteFile(tools + "\\Readme.txt", "another program's");
-    WriteFile(destination / "a-file", "not a folder");
-    // An earlier install, registered: other contents, some of them
-    // read-only, no links.
-    MakeInstalledState(installFolder);
-    RemoveTree(CommonProgramsFolder() + "\\Varnolt");
-    WriteFile(installFolder + "\\VarnX.dll", "an older library");
-    SetFileAttributesA((installFolder + "\\VarnX.dll").c_str(), FILE_ATTRIBUTE_READONLY);
-    SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "an older name");
-    // Another program holds the system folder's applet loaded; the system
-    // folder's library is an earlier one.
-    HMODULE held = LoadLibraryA((SystemFilesFolder() + "\\VarnX.cpl").c_str());
-    ASSERT_NE(nullptr, held);
-    const std::string systemLibrary = SystemFilesFolder() + "\\VarnX.dll";
-    WriteFile(systemLibrary, "an earlier system library");
+protected:
+    InstallWizardOverAnEarlierInstall()
+        : m_destination("destination"), m_installFolder(m_destination / "VarnX"), m_tools(m_destination / "Tools"),
+          m_systemLibrary(SystemFilesFolder() + "\\VarnX.dll")
+    {
+    }
+    ~InstallWizardOverAnEarlierInstall()
+    {
+        if (m_heldApplet)
+            FreeLibrary(m_heldApplet);
+    }
+
+    // An earlier install, registered, with other contents (some of them
+    // read-only) and no links; another program's folder beside it, which
+    // setup does not take over unasked; an applet held loaded by another
+    // program, an earlier library in the system folder.
+    void MakeEarlierInstall()
+    {
+        CreateDirectoryA(m_tools.c_str(), NULL);
+        WriteFile(m_tools + "\\Readme.txt", "another program's");
+        WriteFile(m_destination / "a-file", "not a folder");
+        MakeInstalledState(m_installFolder);
+        RemoveTree(CommonProgramsFolder() + "\\Varnolt");
+        WriteFile(m_installFolder + "\\VarnX.dll", "an older library");
+        SetFileAttributesA((m_installFolder + "\\VarnX.dll").c_str(), FILE_ATTRIBUTE_READONLY);
+        SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "an older name");
+        m_heldApplet = LoadLibraryA((SystemFilesFolder() + "\\VarnX.cpl").c_str());
+        ASSERT_NE(nullptr, m_heldApplet);
+        WriteFile(m_systemLibrary, "an earlier system library");
+    }
+
     // Media as on a CD, read-only, and not as built: the program with one
-    // byte changed, the readme another text. The library is swapped once
-    // the install folder's copy is in place (below).
-    std::string program = ReadFile(m_media + "\\VarnX.ex_");
-    program[program.size() / 2] ^= 1;
-    WriteFile(m_media + "\\VarnX.ex_", program);
-    WriteFile(m_media + "\\Readme.txt", "first line\r\nLF only\n\nlast line without a break");
-    for (const char* name : MEDIA_FILES)
-        SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY);
+    // byte changed, the readme another text. (The library is swapped during
+    // the install: SwapMediaLibraryOnceCopied.)
+    void MakeMediaNotAsBuilt()
+    {
+        std::string program = ReadFile(m_media + "\\VarnX.ex_");
+        program[program.size() / 2] ^= 1;
+        WriteFile(m_media + "\\VarnX.ex_", program);
+        WriteFile(m_media + "\\Readme.txt", "first line\r\nLF only\n\nlast line without a break");
+        for (const char* name : MEDIA_FILES)
+            SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY);
+    }
 
-    std::unique_ptr<ChildProcess> setup = StartSetup();
-    WizardDriver wizard(setup->Handle());
-    ASSERT_TRUE(wizard.WaitForPage(0));
-    EXPECT_EQ("first line\r\nLF only\r\n\r\nlast line without a break\r\n", wizard.ControlText(IDC_README))
-        << "shown from the media, with CR LF breaks";
-    wizard.ClickControl(IDC_AGREE);
-    Sleep(200);
-    wizard.ClickSheetButton(WIZARD_NEXT);
-    ASSERT_TRUE(wizard.WaitForPage(1));
-    EXPECT_EQ(installFolder, wizard.ControlText(IDC_DESTINATION)) << "an upgrade goes where the product is";
+    void AgreeToTheMediasReadme(WizardDriver& wizard)
+    {
+        ASSERT_TRUE(wizard.WaitForPage(0));
+        EXPECT_EQ("first line\r\nLF only\r\n\r\nlast line without a break\r\n", wizard.ControlText(IDC_README))
+            << "shown from the media, with CR LF breaks";
+        wizard.ClickControl(IDC_AGREE);
+        Sleep(200);
+        wizard.ClickSheetButton(WIZARD_NEXT);
+        ASSERT_TRUE(wizard.WaitForPage(1));
+        EXPECT_EQ(m_installFolder, wizard.ControlText(IDC_DESTINATION)) << "an upgrade goes where the product is";
+    }
 
-    // Each refusal: one box that the wizard waits for, page 2 kept, the box's
-    // text selected with the focus, nothing made anywhere.
-    char missingDrive[] = "?:\\VarnX";
-    for (char letter = 'Z'; letter >= 'D'; --letter)
-        if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
-            missingDrive[0] = letter;
-    std::vector<std::string> refused = { "VarnoltRelative\\VarnX", destination / "Var|nolt", missingDrive,
-                                         destination / std::string(MAX_PATH - destination.Path().size(), 'x'),
-                                         "C:\\", destination / "LPT1", destination / "dot.\\VarnX",
-                                         SystemFolder() + "\\", SystemFilesFolder(), destination / "a-file" };
-    const std::vector<std::string> programFiles = ProgramFilesFolders();
-    refused.insert(refused.end(), programFiles.begin(), programFiles.end());
-    HWND edit = GetDlgItem(wizard.CurrentPageWindow(), IDC_DESTINATION);
-    auto expectDestinationSelected = [&](const std::string& after) {
+    // Page 2 kept after a refusal, with the destination's text selected and
+    // the focus on it.
+    void ExpectDestinationSelected(const WizardDriver& wizard, const std::string& after)
+    {
+        HWND edit = GetDlgItem(wizard.CurrentPageWindow(), IDC_DESTINATION);
+        EXPECT_EQ(1, wizard.CurrentPage()) << after;
         GUITHREADINFO focus = {};
         focus.cbSize = sizeof focus;
         GetGUIThreadInfo(GetWindowThreadProcessId(edit, NULL), &focus);
@@ -550,106 +558,165 @@ TEST_F(InstallWizard, RefusedDestinationsThenMediaNotAsBuiltOrSwappedOverAnEarli
         LRESULT selection = SendMessageA(edit, EM_GETSEL, 0, 0);
         EXPECT_EQ(0, LOWORD(selection)) << after;
         EXPECT_EQ(wizard.ControlText(IDC_DESTINATION).size(), HIWORD(selection)) << after;
-    };
-    for (const std::string& bad : refused) {
-        wizard.SetControlText(IDC_DESTINATION, bad);
-        wizard.PressButton(PSBTN_NEXT);
-        HWND refusal = WaitForWindow(BOX_CLASS, "ERROR", setup->Handle(), 10000);
-        ASSERT_NE(nullptr, refusal) << bad;
-        EXPECT_EQ("インストール先のフォルダが正しくありません。\n\n"
-                  "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
-                  MessageBoxText(refusal));
-        if (bad == refused[0])
-            SaveScreenshot(refusal, "wizard-refused-destination");
-        EXPECT_FALSE(IsWindowEnabled(wizard.Sheet())) << "the wizard waits for its box: " << bad;
-        PressButton(refusal, IDOK);
-        EXPECT_TRUE(WaitForWindowGone(refusal));
-        Sleep(500);
-        EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR")) << "shown once: " << bad;
-        EXPECT_EQ(1, wizard.CurrentPage()) << bad;
-        expectDestinationSelected(bad);
+    }
+
+    // Each refusal: one box that the wizard waits for, page 2 kept, nothing
+    // made anywhere.
+    void RefuseEachUnusableDestination(WizardDriver& wizard, HANDLE setup)
+    {
+        char missingDrive[] = "?:\\VarnX";
+        for (char letter = 'Z'; letter >= 'D'; --letter)
+            if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
+                missingDrive[0] = letter;
+        std::vector<std::string> refused = { "VarnoltRelative\\VarnX", m_destination / "Var|nolt", missingDrive,
+                                             m_destination / std::string(MAX_PATH - m_destination.Path().size(), 'x'),
+                                             "C:\\", m_destination / "LPT1", m_destination / "dot.\\VarnX",
+                                             SystemFolder() + "\\", SystemFilesFolder(), m_destination / "a-file" };
+        const std::vector<std::string> programFiles = ProgramFilesFolders();
+        refused.insert(refused.end(), programFiles.begin(), programFiles.end());
+        for (const std::string& bad : refused) {
+            wizard.SetControlText(IDC_DESTINATION, bad);
+            wizard.PressButton(PSBTN_NEXT);
+            HWND refusal = WaitForWindow(BOX_CLASS, "ERROR", setup, 10000);
+            ASSERT_NE(nullptr, refusal) << bad;
+            EXPECT_EQ("インストール先のフォルダが正しくありません。\n\n"
+                      "ドライブ名から始まるフルパスを入力してください。（例：C:\\Program Files\\VarnX）",
+                      MessageBoxText(refusal));
+            if (bad == refused[0])
+                SaveScreenshot(refusal, "wizard-refused-destination");
+            EXPECT_FALSE(IsWindowEnabled(wizard.Sheet())) << "the wizard waits for its box: " << bad;
+            PressButton(refusal, IDOK);
+            EXPECT_TRUE(WaitForWindowGone(refusal));
+            Sleep(500);
+            EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR")) << "shown once: " << bad;
+            ExpectDestinationSelected(wizard, bad);
+        }
+        EXPECT_FALSE(FolderExists("VarnoltRelative"));
+        EXPECT_FALSE(FolderExists(m_destination / "Var"));
     }
 
     // Another folder than the registered install's would orphan it.
-    wizard.SetControlText(IDC_DESTINATION, tools);
-    wizard.PressButton(PSBTN_NEXT);
-    HWND elsewhere = WaitForWindow(BOX_CLASS, "ERROR", setup->Handle(), 10000);
-    ASSERT_NE(nullptr, elsewhere);
-    EXPECT_EQ("Varnolt は既に次のフォルダにインストールされています。\n\n" + installFolder +
-                  "\n\n別のフォルダにインストールするには、先に Varnolt を削除してください。",
-              MessageBoxText(elsewhere));
-    SaveScreenshot(elsewhere, "wizard-registered-elsewhere");
-    PressButton(elsewhere, IDOK);
-    EXPECT_TRUE(WaitForWindowGone(elsewhere));
-    Sleep(500);
-    EXPECT_EQ(1, wizard.CurrentPage());
-    expectDestinationSelected("beside the registered install");
+    void RefuseASecondCopy(WizardDriver& wizard, HANDLE setup)
+    {
+        wizard.SetControlText(IDC_DESTINATION, m_tools);
+        wizard.PressButton(PSBTN_NEXT);
+        HWND elsewhere = WaitForWindow(BOX_CLASS, "ERROR", setup, 10000);
+        ASSERT_NE(nullptr, elsewhere);
+        EXPECT_EQ("Varnolt は既に次のフォルダにインストールされています。\n\n" + m_installFolder +
+                      "\n\n別のフォルダにインストールするには、先に Varnolt を削除してください。",
+                  MessageBoxText(elsewhere));
+        SaveScreenshot(elsewhere, "wizard-registered-elsewhere");
+        PressButton(elsewhere, IDOK);
+        EXPECT_TRUE(WaitForWindowGone(elsewhere));
+        Sleep(500);
+        ExpectDestinationSelected(wizard, "beside the registered install");
+        EXPECT_EQ("another program's", ReadFile(m_tools + "\\Readme.txt"));
+        EXPECT_EQ(std::string("an older name") + '\0', StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName"))
+            << "nothing written before a destination is taken";
+    }
 
-    EXPECT_FALSE(FolderExists("VarnoltRelative"));
-    EXPECT_FALSE(FolderExists(destination / "Var"));
-    EXPECT_EQ("another program's", ReadFile(tools + "\\Readme.txt"));
-    EXPECT_EQ(std::string("an older name") + '\0', StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName"))
-        << "nothing written before a destination is taken";
-
-    // The registered install's folder, with a trailing backslash: no question.
-    wizard.SetControlText(IDC_DESTINATION, installFolder + "\\");
-    wizard.ClickControl(IDC_CREATE_SHORTCUTS);
-    Sleep(200);
-    EXPECT_FALSE(wizard.Checked(IDC_CREATE_SHORTCUTS));
-    wizard.ClickSheetButton(WIZARD_NEXT);
+    // The registered install's folder, with a trailing backslash: no
+    // question. No links.
+    void InstallIntoTheRegisteredFolderWithoutLinks(WizardDriver& wizard)
+    {
+        wizard.SetControlText(IDC_DESTINATION, m_installFolder + "\\");
+        wizard.ClickControl(IDC_CREATE_SHORTCUTS);
+        Sleep(200);
+        EXPECT_FALSE(wizard.Checked(IDC_CREATE_SHORTCUTS));
+        wizard.ClickSheetButton(WIZARD_NEXT);
+    }
 
     // The user's own program swaps the library on the media as soon as the
     // install folder's copy is in place, before the system folder's row.
-    const std::string mediaLibrary = m_media + "\\VarnX.dl_";
-    const std::string builtLibrary = ReadFile(MediaFolder() + "\\VarnX.dl_");
-    bool swapped = false;
-    for (DWORD start = GetTickCount(); !swapped && GetTickCount() - start < 20000; Sleep(5))
-        if (ReadFile(installFolder + "\\VarnX.dll") == builtLibrary) {
-            SetFileAttributesA(mediaLibrary.c_str(), FILE_ATTRIBUTE_NORMAL);
-            swapped = CopyFileA((m_media + "\\VarnX.cp_").c_str(), mediaLibrary.c_str(), FALSE);
-        }
-    EXPECT_TRUE(swapped);
+    void SwapMediaLibraryOnceCopied()
+    {
+        const std::string mediaLibrary = m_media + "\\VarnX.dl_";
+        const std::string builtLibrary = ReadFile(MediaFolder() + "\\VarnX.dl_");
+        bool swapped = false;
+        for (DWORD start = GetTickCount(); !swapped && GetTickCount() - start < 20000; Sleep(5))
+            if (ReadFile(m_installFolder + "\\VarnX.dll") == builtLibrary) {
+                SetFileAttributesA(mediaLibrary.c_str(), FILE_ATTRIBUTE_NORMAL);
+                swapped = CopyFileA((m_media + "\\VarnX.cp_").c_str(), mediaLibrary.c_str(), FALSE);
+            }
+        EXPECT_TRUE(swapped);
+    }
 
-    // The failure is listed once, before the finish page.
-    HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup->Handle());
-    ASSERT_NE(nullptr, box);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + installFolder + "\\VarnX.exe\nファイルコピー：" +
-                  installFolder + "\\Readme.txt\nファイルコピー：" + SystemFolder() + "\\VarnX.cpl\nファイルコピー：" +
-                  SystemFolder() + "\\VarnX.dll\n",
-              MessageBoxText(box));
-    EXPECT_EQ(2, wizard.CurrentPage());
-    SaveScreenshot(box, "wizard-install-failure");
-    PressButton(box, IDOK);
-    ASSERT_TRUE(wizard.WaitForPage(3));
-    Sleep(1000);
-    EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR!")) << "the install ran once";
-    EXPECT_EQ(16, (int)SendMessageA(GetDlgItem(wizard.Page(2), IDC_INSTALL_PROGRESS), PBM_GETPOS, 0, 0))
-        << "the shortcut steps are taken without links";
+    // The failures are listed once, before the finish page.
+    void ExpectFailureBoxBeforeTheFinishPage(WizardDriver& wizard, HANDLE setup)
+    {
+        HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup);
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + m_installFolder + "\\VarnX.exe\nファイルコピー：" +
+                      m_installFolder + "\\Readme.txt\nファイルコピー：" + SystemFolder() +
+                      "\\VarnX.cpl\nファイルコピー：" + m_systemLibrary + "\n",
+                  MessageBoxText(box));
+        EXPECT_EQ(2, wizard.CurrentPage());
+        SaveScreenshot(box, "wizard-install-failure");
+        PressButton(box, IDOK);
+        ASSERT_TRUE(wizard.WaitForPage(3));
+        Sleep(1000);
+        EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR!")) << "the install ran once";
+        EXPECT_EQ(16, (int)SendMessageA(GetDlgItem(wizard.Page(2), IDC_INSTALL_PROGRESS), PBM_GETPOS, 0, 0))
+            << "the shortcut steps are taken without links";
+    }
 
-    wizard.ClickControl(IDC_LAUNCH_PRODUCT);
-    Sleep(200);
-    EXPECT_FALSE(wizard.Checked(IDC_LAUNCH_PRODUCT));
-    wizard.ClickSheetButton(WIZARD_FINISH);
-    EXPECT_TRUE(setup->WaitForExit());
-    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, setup->ExitCode());
-    EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 3000)) << "nothing started";
+    void FinishWithoutStartingTheProduct(WizardDriver& wizard, ChildProcess& setup)
+    {
+        wizard.ClickControl(IDC_LAUNCH_PRODUCT);
+        Sleep(200);
+        EXPECT_FALSE(wizard.Checked(IDC_LAUNCH_PRODUCT));
+        wizard.ClickSheetButton(WIZARD_FINISH);
+        EXPECT_TRUE(setup.WaitForExit());
+        EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, setup.ExitCode());
+        EXPECT_EQ(nullptr, WaitForWindow(NULL, "Varnolt", NULL, 3000)) << "nothing started";
+    }
 
     // The earlier program and readme stay as they were: good copies. So
     // does the earlier system library, with nothing left beside it.
-    ExpectInstalledFiles(installFolder, "VarnX.dll");
-    EXPECT_EQ("an earlier system library", ReadFile(systemLibrary));
-    EXPECT_FALSE(FileExists(systemLibrary + ".new"));
-    EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
+    void ExpectEarlierCopiesKept()
+    {
+        ExpectInstalledFiles(m_installFolder, "VarnX.dll");
+        EXPECT_EQ("an earlier system library", ReadFile(m_systemLibrary));
+        EXPECT_FALSE(FileExists(m_systemLibrary + ".new"));
+        EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
+    }
 
-    // Nothing read-only is left in the way: only the missing applet fails.
-    RemovalOutcome removed = RunRemoval("", StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str(),
-                                        "wizard-readonly-removal");
-    EXPECT_EQ("ERROR!", removed.caption);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\n", removed.text)
-        << "the applet still held";
-    FreeLibrary(held);
-    for (const char* name : MEDIA_FILES)
-        SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    // Nothing read-only is left in the way: only the held applet fails.
+    void RemoveWithTheAppletHeld()
+    {
+        RemovalOutcome removed = RunRemoval(
+            "", StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str(), "wizard-readonly-removal");
+        EXPECT_EQ("ERROR!", removed.caption);
+        EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\n", removed.text)
+            << "the applet still held";
+        FreeLibrary(m_heldApplet);
+        m_heldApplet = nullptr;
+        for (const char* name : MEDIA_FILES)
+            SetFileAttributesA((m_media + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+
+    TestFolder m_destination;
+    const std::string m_installFolder;
+    const std::string m_tools;
+    const std::string m_systemLibrary;
+    HMODULE m_heldApplet = nullptr;
+};
+
+TEST_F(InstallWizardOverAnEarlierInstall, RefusedDestinationsThenMediaNotAsBuiltOrSwappedWithAFileInUse)
+{
+    ASSERT_NO_FATAL_FAILURE(MakeEarlierInstall());
+    MakeMediaNotAsBuilt();
+    std::unique_ptr<ChildProcess> setup = StartSetup();
+    WizardDriver wizard(setup->Handle());
+    ASSERT_NO_FATAL_FAILURE(AgreeToTheMediasReadme(wizard));
+    ASSERT_NO_FATAL_FAILURE(RefuseEachUnusableDestination(wizard, setup->Handle()));
+    ASSERT_NO_FATAL_FAILURE(RefuseASecondCopy(wizard, setup->Handle()));
+    InstallIntoTheRegisteredFolderWithoutLinks(wizard);
+    SwapMediaLibraryOnceCopied();
+    ASSERT_NO_FATAL_FAILURE(ExpectFailureBoxBeforeTheFinishPage(wizard, setup->Handle()));
+    FinishWithoutStartingTheProduct(wizard, *setup);
+    ExpectEarlierCopiesKept();
+    RemoveWithTheAppletHeld();
 }
 
 TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitCodeAndLog)

@@ -2,7 +2,7 @@
 // by its one argument. With "--system" instead, prints what Windows says of
 // the system it runs on: whether this is a 32-bit program on 64-bit Windows,
 // and the 32-bit system folder there.
-#include "../../catalogue/FileHelpers.h"
+#include "../../files/OwnProgram.h"
 #include <stdio.h>
 #include <string.h>
 

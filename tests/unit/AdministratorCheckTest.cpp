@@ -1,5 +1,5 @@
 #include "../../app/AdministratorCheck.h"
-#include "../../catalogue/Platform.h"
+#include "../../windows/WindowsVersion.h"
 #include <gtest/gtest.h>
 
 namespace {

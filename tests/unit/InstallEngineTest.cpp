@@ -1,9 +1,10 @@
 // The install engine in-process, against Wine's real registry, files and
 // shell links: what cannot be installed is reported, never guessed at.
-#include "../../catalogue/Platform.h"
 #include "../../framework/ProgressCtrl.h"
 #include "../../install/InstallOperations.h"
 #include "../../install/ShortcutWriter.h"
+#include "../../windows/WindowsFolders.h"
+#include "../../windows/WindowsVersion.h"
 #include "../support/InstalledState.h"
 #include "../support/TestFolder.h"
 #include <gtest/gtest.h>

@@ -1,11 +1,10 @@
-#include "../../catalogue/FileHelpers.h"
-#include "../../catalogue/Platform.h"
-#include "../../catalogue/Sha256.h"
+#include "../../files/FileSystem.h"
+#include "../../files/OwnProgram.h"
+#include "../../files/VerifiedCopy.h"
+#include "../../paths/PathText.h"
 #include "../support/TestFolder.h"
 #include "../support/WindowDriver.h"
-#include <ctype.h>
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 namespace {
 // Copies as the install does: the source held open for the copy.
@@ -19,7 +18,7 @@ bool Copy(const std::string& source, const std::string& target, const BYTE* dige
 }
 }
 
-TEST(FileHelpers, CreateFolderTreeMakesEveryMissingLevel)
+TEST(Files, CreateFolderTreeMakesEveryMissingLevel)
 {
     TestFolder root("tree");
     std::string deepest = root / "a\\b\\c";
@@ -33,7 +32,7 @@ TEST(FileHelpers, CreateFolderTreeMakesEveryMissingLevel)
     EXPECT_TRUE(FolderExists(root / "a\\d"));
 }
 
-TEST(FileHelpers, CreateFolderTreeStopsWhereNoParentIsLeft)
+TEST(Files, CreateFolderTreeStopsWhereNoParentIsLeft)
 {
     EXPECT_FALSE(CreateFolderTree("no-separator"));
     EXPECT_FALSE(CreateFolderTree(""));
@@ -41,7 +40,7 @@ TEST(FileHelpers, CreateFolderTreeStopsWhereNoParentIsLeft)
     EXPECT_FALSE(FolderExists("no-separator"));
 }
 
-TEST(FileHelpers, AFileWhereAFolderIsExpectedIsNotReplaced)
+TEST(Files, AFileWhereAFolderIsExpectedIsNotReplaced)
 {
     TestFolder root("blocked");
     WriteFile(root / "plain", "a file");
@@ -50,7 +49,7 @@ TEST(FileHelpers, AFileWhereAFolderIsExpectedIsNotReplaced)
     EXPECT_FALSE(Copy(root / "plain", root / "plain\\inner\\copy"));
 }
 
-TEST(FileHelpers, CopyInstallFileReplacesOnlyWithWhatWasVerified)
+TEST(Files, CopyInstallFileReplacesOnlyWithWhatWasVerified)
 {
     TestFolder root("copy");
     const std::string source = root / "source.ex_";
@@ -111,7 +110,7 @@ TEST(FileHelpers, CopyInstallFileReplacesOnlyWithWhatWasVerified)
     EXPECT_FALSE(FileExists(missingTarget + ".new"));
 }
 
-TEST(FileHelpers, CopyIntoANewFolderGivenWithATrailingBackslash)
+TEST(Files, CopyIntoANewFolderGivenWithATrailingBackslash)
 {
     TestFolder root("trailing");
     WriteFile(root / "source.dl_", "library");
@@ -120,7 +119,7 @@ TEST(FileHelpers, CopyIntoANewFolderGivenWithATrailingBackslash)
     EXPECT_EQ("library", ReadFile(root / "new\\VarnX.dll"));
 }
 
-TEST(FileHelpers, DoubleByteCharactersEndingIn5CAreNotSeparators)
+TEST(Files, DoubleByteCharactersEndingIn5CAreNotSeparators)
 {
     TestFolder root("dbcs");
     // ソ is 0x83 0x5C, 表 is 0x95 0x5C in Shift-JIS.
@@ -134,7 +133,7 @@ TEST(FileHelpers, DoubleByteCharactersEndingIn5CAreNotSeparators)
     EXPECT_EQ("x", ReadFile(root / "表\\ソ.txt"));
 }
 
-TEST(FileHelpers, DeleteInstalledFileRemovesOnlyFiles)
+TEST(Files, DeleteInstalledFileRemovesOnlyFiles)
 {
     TestFolder root("delete");
     WriteFile(root / "file", "x");
@@ -173,7 +172,7 @@ std::string ModuleFolderOf(const std::string& programPath, const std::string& ou
 
 }
 
-TEST(FileHelpers, GetModuleFolderOfAProgram)
+TEST(Files, GetModuleFolderOfAProgram)
 {
     TestFolder root("module");
     std::string output = root / "answer.txt";
@@ -181,74 +180,4 @@ TEST(FileHelpers, GetModuleFolderOfAProgram)
     EXPECT_EQ(root / "表ソ", ModuleFolderOf(root / "表ソ\\probe.exe", output));
     std::string atRoot = "C:\\varnolt-probe-" + std::to_string(GetCurrentProcessId()) + ".exe";
     EXPECT_EQ("C:", ModuleFolderOf(atRoot, output)) << "a program at a drive root";
-}
-
-namespace {
-
-std::string CaseSwapped(std::string path)
-{
-    for (char& c : path)
-        c = islower((unsigned char)c) ? toupper((unsigned char)c) : tolower((unsigned char)c);
-    return path;
-}
-
-}
-
-TEST(FileHelpers, IsUsableFolderTakesFullPathsOnRootsThatExist)
-{
-    TestFolder root("usable");
-    WriteFile(root / "file", "not a folder");
-    char windowsBuffer[MAX_PATH];
-    std::string windows(windowsBuffer, GetWindowsDirectoryA(windowsBuffer, MAX_PATH));
-    char missingDrive[] = "?:\\VarnX";
-    for (char letter = 'Z'; letter >= 'D'; --letter)
-        if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
-            missingDrive[0] = letter;
-    const int name = 10;
-    // Folders all programs and users share, as the shell names them here,
-    // and the Program Files folder by its short name.
-    char programFiles[MAX_PATH], programFilesX86[MAX_PATH], profile[MAX_PATH], programData[MAX_PATH],
-        shortName[MAX_PATH];
-    ASSERT_TRUE(SHGetSpecialFolderPathA(NULL, programFiles, CSIDL_PROGRAM_FILES, FALSE));
-    ASSERT_TRUE(SHGetSpecialFolderPathA(NULL, programFilesX86, CSIDL_PROGRAM_FILESX86, FALSE));
-    ASSERT_TRUE(SHGetSpecialFolderPathA(NULL, profile, CSIDL_PROFILE, FALSE));
-    ASSERT_TRUE(SHGetSpecialFolderPathA(NULL, programData, CSIDL_COMMON_APPDATA, FALSE));
-    ASSERT_TRUE(GetShortPathNameA(programFiles, shortName, MAX_PATH));
-    const std::string shortProgramFiles = shortName;
-    ASSERT_NE(std::string(programFiles), shortProgramFiles) << "the test needs a short name";
-    std::vector<std::string> refused = {
-        "", "VarnX", "\\VarnX", "C:VarnX", "C:", "1:\\VarnX", missingDrive,
-        "C:\\Var|nolt", "C:\\Var<nolt", "C:\\Var>nolt", "C:\\Var\"nolt", "C:\\Var?nolt", "C:\\Var*nolt",
-        "C:\\Var:nolt", "C:\\Var\tnolt", "\\\\", "\\\\server", "\\\\server\\", "\\\\\\share\\x",
-        "\\\\?\\C:\\VarnX", "\\\\varnolt-no-such-host\\share\\VarnX",
-        "C:\\" + std::string(MAX_PATH - 3 - 1 - name, 'x'),
-        // Roots, Windows' own folders, a file, names Windows alters.
-        "C:\\", "C:\\\\", "\\\\server\\share", "\\\\server\\share\\", windows, windows + "\\",
-        SystemFolder(), CaseSwapped(SystemFolder()), root / "file", "C:\\Apps\\CON", "C:\\Apps\\nul.txt\\x",
-        "C:\\Apps\\com1", "C:\\Apps\\LPT9.log", "C:\\Apps\\Aux", "C:\\Apps\\prn.", "C:\\dot.\\x",
-        "C:\\space \\x", "C:\\Apps\\..", "C:\\Apps\\.\\x",
-        // Below the Windows folder; folders every program or user shares.
-        windows + "\\Temp\\VarnX", CaseSwapped(windows) + "\\VarnX", SystemFolder() + "\\VarnX", programFiles,
-        shortProgramFiles, shortProgramFiles + "\\", programFilesX86, profile,
-        CaseSwapped(profile), std::string(profile).substr(0, std::string(profile).rfind('\\')), programData,
-        SystemFilesFolder(),
-    };
-    // Under WOW64 too, both Program Files folders of 64-bit Windows.
-    const std::vector<std::string> everyProgramFiles = ProgramFilesFolders();
-    refused.insert(refused.end(), everyProgramFiles.begin(), everyProgramFiles.end());
-    for (const std::string& path : refused)
-        EXPECT_FALSE(IsUsableFolder(path.c_str(), name)) << path;
-    const std::string taken[] = {
-        "C:\\Program Files\\VarnX", "c:\\Program Files\\VarnX\\", "C:\\VarnX", root / "新 ソ\\VarnX",
-        "C:\\Apps\\CONSOLE", "C:\\Apps\\COM10", "C:\\Apps\\a.b", "C:\\Apps\\.hidden", windows + "x\\VarnX",
-        shortProgramFiles + "\\VarnX", std::string(profile) + "\\VarnX", std::string(programData) + "\\VarnX",
-        root / "ポ表\\VarnX",  // trail bytes 0x7C and 0x5C are no '|' and no separator
-        "C:\\" + std::string(MAX_PATH - 3 - 2 - name, 'x'),
-    };
-    for (const std::string& path : taken)
-        EXPECT_TRUE(IsUsableFolder(path.c_str(), name)) << path;
-    EXPECT_FALSE(FolderExists(root / "新 ソ")) << "the check creates nothing";
-    // What the install is handed: the long form of what exists.
-    EXPECT_STREQ((std::string(programFiles) + "\\New ソ\\VarnX").c_str(),
-                 GetLongFolderPath((shortProgramFiles + "\\New ソ\\VarnX").c_str()));
 }

@@ -1,0 +1,27 @@
+// Where an install goes: the install the registry names, the folder
+// proposed when nothing is named, and the verdict on a folder typed or
+// given on the command line.
+#pragma once
+#include "../framework/String.h"
+
+// The folder of the installed program that the registry names, in its long
+// form; empty when it names none, or one that the folder rules refuse.
+CString GetRegisteredInstallFolder();
+// Where an install goes unless told otherwise: the registered install's
+// folder, else VarnX below Program Files on the system drive; empty when
+// the system cannot tell.
+CString GetDefaultInstallFolder(const CString& registeredFolder);
+
+enum DestinationVerdict
+{
+    DESTINATION_TAKEN,
+    DESTINATION_UNUSABLE,         // refused by the folder rules
+    DESTINATION_NOT_REGISTERED,   // another folder than the registered install's
+};
+// Whether an install may go into destination (as typed: "/" read as a
+// backslash, a trailing backslash dropped): a usable folder, and the
+// registered install's own when there is one (a second copy would orphan
+// the first). destinationLong receives its long form, which is what the
+// install uses.
+DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,
+                                    CString& destinationLong);
