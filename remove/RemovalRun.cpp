@@ -41,7 +41,10 @@ void CRemovalRun::Run()
     CFailureList failures;
     CRemovalOperations operations(m_outcome.IsQuiet() ? unseen : shownProgress, failures);
     operations.RemoveRegistry();
-    operations.RemoveShortcuts();
+    // Both builds have one Start-menu group: while the other build is
+    // installed, the links are its own.
+    if (!FindRegisteredInstall().bOtherBuild)
+        operations.RemoveShortcuts();
     operations.RemoveFiles(installFolder);
 
     // The panel's window, if it has one, goes before the final box.

@@ -778,9 +778,6 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
     const std::string question = "[確認]\r\nVarnolt を削除しますか？\r\n";
     EXPECT_EQ(question + "[確認]\r\nVarnolt を削除しました。\r\n終了コード：0\r\n", logText());
     EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_INSTALL_FAILURE, 30000));
-    std::string failures = "[ERROR!]\n" + NothingLeftReport(installFolder) + "\n終了コード：1603\n";
-    for (size_t at = 0; (at = failures.find('\n', at)) != std::string::npos; at += 2)
-        failures.replace(at, 1, "\r\n");
-    EXPECT_EQ(question + failures, logText());
+    EXPECT_EQ(question + WithCrLf("[ERROR!]\n" + NothingLeftReport(installFolder) + "\n終了コード：1603\n"), logText());
     RemoveTree(installParent);
 }

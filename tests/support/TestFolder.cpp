@@ -72,6 +72,13 @@ std::string ReadFile(const std::string& path)
     return content.str();
 }
 
+std::string WithCrLf(std::string text)
+{
+    for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
+        text.replace(at, 1, "\r\n");
+    return text;
+}
+
 std::string TestProgramFolder()
 {
     char path[MAX_PATH];

@@ -21,6 +21,8 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
+// The text with each line break as CR LF, as the program writes its log.
+std::string WithCrLf(std::string text);
 // Folders of the build: the tests' own, the media, the screenshots (apart
 // under WOW64).
 std::string TestProgramFolder();
