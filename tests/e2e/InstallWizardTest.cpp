@@ -648,7 +648,7 @@ protected:
         ASSERT_NE(nullptr, box);
         EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + m_installFolder + "\\VarnX.exe\nファイルコピー：" +
                       m_installFolder + "\\Readme.txt\nファイルコピー：" + SystemFolder() +
-                      "\\VarnX.cpl\nファイルコピー：" + m_systemLibrary + "\n",
+                      "\\VarnX.cpl\nファイルコピー：" + SystemFolder() + "\\VarnX.dll\n",
                   MessageBoxText(box));
         EXPECT_EQ(2, wizard.CurrentPage());
         SaveScreenshot(box, "wizard-install-failure");
