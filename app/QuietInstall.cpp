@@ -11,14 +11,15 @@ CQuietInstall::CQuietInstall(COutcome& outcome, HANDLE hSetupProgram) : m_outcom
 
 BOOL CQuietInstall::TakeDestination(BOOL bDestinationGiven, const CString& destination)
 {
-    CString registeredFolder = GetRegisteredInstallFolder();
+    RegisteredInstall registered = FindRegisteredInstall();
     DestinationVerdict verdict =
-        CheckDestination(bDestinationGiven ? destination : GetDefaultInstallFolder(registeredFolder),
-                         registeredFolder, m_settings.m_strInstallPath);
+        CheckDestination(bDestinationGiven ? destination : GetDefaultInstallFolder(registered.strFolder), registered,
+                         m_settings.m_strInstallPath);
     if (verdict == DESTINATION_TAKEN)
         return TRUE;
-    m_outcome.RefuseDestination(NULL, verdict, registeredFolder);
-    m_outcome.SetExitCode(ERROR_INVALID_COMMAND_LINE);
+    m_outcome.RefuseDestination(NULL, verdict, registered.strFolder);
+    // Another version of the product is installed: the other build.
+    m_outcome.SetExitCode(verdict == DESTINATION_OTHER_BUILD ? ERROR_PRODUCT_VERSION : ERROR_INVALID_COMMAND_LINE);
     return FALSE;
 }
 

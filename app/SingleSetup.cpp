@@ -36,14 +36,9 @@ const char* ClaimName()
     OpenPrivateNamespaceFn openNamespace = FindKernelFunction<OpenPrivateNamespaceFn>("OpenPrivateNamespaceW");
     if (!addSid || !createNamespace || !openNamespace || !addSid(&hBoundary, ADMINISTRATORS_SID.Get()))
         return NULL;
-    // The namespace goes with the last setup that holds it: one that ends
-    // between the two calls leaves it to be made again.
-    HANDLE hNamespace = NULL;
-    for (int attempt = 0; !hNamespace && attempt < 2; ++attempt) {
-        hNamespace = createNamespace(NULL, hBoundary, NAMESPACE_NAME);
-        if (!hNamespace && ::GetLastError() == ERROR_ALREADY_EXISTS)
-            hNamespace = openNamespace(hBoundary, NAMESPACE_NAME);
-    }
+    HANDLE hNamespace = createNamespace(NULL, hBoundary, NAMESPACE_NAME);
+    if (!hNamespace && ::GetLastError() == ERROR_ALREADY_EXISTS)
+        hNamespace = openNamespace(hBoundary, NAMESPACE_NAME);
     return hNamespace ? PRIVATE_SECTION_NAME : NULL;
 }
 

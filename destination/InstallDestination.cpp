@@ -3,12 +3,16 @@
 #include "../files/FolderAccess.h"
 #include "../paths/PathText.h"
 #include "../windows/WindowsFolders.h"
+#include "../windows/WindowsVersion.h"
 #include "FolderRules.h"
 
-CString GetRegisteredInstallFolder()
+namespace {
+
+// The registered folder in the registry view given; 0 is the program's own.
+CString GetRegisteredFolderIn(REGSAM view)
 {
     HKEY hKey;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, PRODUCT_SUBKEY, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, PRODUCT_SUBKEY, 0, KEY_QUERY_VALUE | view, &hKey) != ERROR_SUCCESS)
         return CString();
     char program[MAX_PATH];
     DWORD type = 0;
@@ -21,6 +25,22 @@ CString GetRegisteredInstallFolder()
     return AsInstallFolder(GetParentFolder(program));
 }
 
+}
+
+CString GetRegisteredInstallFolder() { return GetRegisteredFolderIn(0); }
+
+RegisteredInstall FindRegisteredInstall()
+{
+    // 32-bit Windows and the older family have one view, and no flag for it.
+    REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : IsWow64() ? KEY_WOW64_64KEY : 0;
+    RegisteredInstall registered = { GetRegisteredFolderIn(otherView), otherView != 0 };
+    if (registered.bOtherBuild && registered.strFolder.IsEmpty()) {
+        registered.strFolder = GetRegisteredInstallFolder();
+        registered.bOtherBuild = FALSE;
+    }
+    return registered;
+}
+
 CString GetDefaultInstallFolder(const CString& registeredFolder)
 {
     if (!registeredFolder.IsEmpty())
@@ -29,14 +49,16 @@ CString GetDefaultInstallFolder(const CString& registeredFolder)
     return programFiles.IsEmpty() ? CString() : JoinPath(programFiles, PRODUCT_FOLDER_NAME);
 }
 
-DestinationVerdict CheckDestination(const CString& destination, const CString& registeredFolder,
+DestinationVerdict CheckDestination(const CString& destination, const RegisteredInstall& registered,
                                     CString& destinationLong)
 {
+    if (registered.bOtherBuild)
+        return DESTINATION_OTHER_BUILD;
     destinationLong = AsInstallFolder(WithoutTrailingSeparators(CollapseSeparators(destination)));
     if (destinationLong.IsEmpty())
         return DESTINATION_UNUSABLE;
-    if (!registeredFolder.IsEmpty() && destinationLong.CompareNoCase(registeredFolder) != 0)
+    if (!registered.strFolder.IsEmpty() && destinationLong.CompareNoCase(registered.strFolder) != 0)
         return DESTINATION_NOT_REGISTERED;
-    return IsFolderClosedToOthers(destinationLong, !registeredFolder.IsEmpty()) ? DESTINATION_TAKEN
+    return IsFolderClosedToOthers(destinationLong, !registered.strFolder.IsEmpty()) ? DESTINATION_TAKEN
                                                                                : DESTINATION_OPEN_TO_OTHERS;
 }

@@ -13,7 +13,8 @@ BOOL ReadHashed(HANDLE hFile, HANDLE hCopy, BYTE digest[SHA256_LENGTH])
         return FALSE;
     CSha256 sha;
     ULONGLONG total = 0;
-    BYTE buffer[16384];
+    // Below a page of stack with the rest of the frame: no probing code.
+    BYTE buffer[3584];
     DWORD read;
     BOOL readable;
     while ((readable = ::ReadFile(hFile, buffer, sizeof buffer, &read, NULL)) && read > 0) {

@@ -40,7 +40,8 @@ BOOL CreateFolderTree(CString path)
         if (parent.IsEmpty() || !CreateFolderTree(parent))
             return FALSE;
     }
-    return ::CreateDirectoryA(path, GetProtectedAttributes());
+    SECURITY_ATTRIBUTES attributes = { sizeof attributes, GetProtectedDescriptor(), FALSE };
+    return ::CreateDirectoryA(path, attributes.lpSecurityDescriptor ? &attributes : NULL);
 }
 
 HANDLE OpenName(const CString& path, DWORD access, DWORD share)

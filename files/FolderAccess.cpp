@@ -20,20 +20,7 @@ const DWORD GRANTING_TYPES = 1 << ACCESS_ALLOWED_ACE_TYPE | 1 << ACCESS_ALLOWED_
                              1 << ACCESS_ALLOWED_OBJECT_ACE_TYPE | 1 << ACCESS_ALLOWED_CALLBACK_ACE_TYPE |
                              1 << ACCESS_ALLOWED_CALLBACK_OBJECT_ACE_TYPE;
 
-template <int SubAuthorities>
-struct InheritedAllowedAce
-{
-    ACE_HEADER header;
-    ACCESS_MASK mask;
-    KnownSid<SubAuthorities> sid;
-};
-template <int SubAuthorities>
-constexpr InheritedAllowedAce<SubAuthorities> Allow(ACCESS_MASK mask, const KnownSid<SubAuthorities>& sid)
-{
-    return { { ACCESS_ALLOWED_ACE_TYPE, OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE,
-               sizeof(InheritedAllowedAce<SubAuthorities>) },
-             mask, sid };
-}
+const BYTE INHERITED_BY_ALL = OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
 
 // A folder of ours' descriptor as the system lays out a self-relative one:
 // Administrators own it; SYSTEM and Administrators have full control, Users
@@ -44,18 +31,18 @@ struct ProtectedDescriptor
     SECURITY_DESCRIPTOR_RELATIVE header;
     KnownSid<2> owner;
     ACL acl;
-    InheritedAllowedAce<1> system;
-    InheritedAllowedAce<2> administrators;
-    InheritedAllowedAce<2> users;
+    AllowedAce<1> system;
+    AllowedAce<2> administrators;
+    AllowedAce<2> users;
 };
 constexpr ProtectedDescriptor PROTECTED_DESCRIPTOR = {
     { SECURITY_DESCRIPTOR_REVISION, 0, SE_SELF_RELATIVE | SE_DACL_PRESENT | SE_DACL_PROTECTED,
       offsetof(ProtectedDescriptor, owner), 0, 0, offsetof(ProtectedDescriptor, acl) },
     ADMINISTRATORS_SID,
     { ACL_REVISION, 0, sizeof(ProtectedDescriptor) - offsetof(ProtectedDescriptor, acl), 3, 0 },
-    Allow(FILE_ALL_ACCESS, LOCAL_SYSTEM_SID),
-    Allow(FILE_ALL_ACCESS, ADMINISTRATORS_SID),
-    Allow(READ_AND_EXECUTE, USERS_SID),
+    Allow(FILE_ALL_ACCESS, LOCAL_SYSTEM_SID, INHERITED_BY_ALL),
+    Allow(FILE_ALL_ACCESS, ADMINISTRATORS_SID, INHERITED_BY_ALL),
+    Allow(READ_AND_EXECUTE, USERS_SID, INHERITED_BY_ALL),
 };
 
 BOOL IsTrusted(PSID pSid, PSID pInstallingAccount)
@@ -115,11 +102,9 @@ BOOL IsClosedToOthers(HANDLE hFolder, DWORD rights)
 
 }
 
-SECURITY_ATTRIBUTES* GetProtectedAttributes()
+PSECURITY_DESCRIPTOR GetProtectedDescriptor()
 {
-    static SECURITY_ATTRIBUTES attributes = { sizeof attributes, const_cast<ProtectedDescriptor*>(&PROTECTED_DESCRIPTOR),
-                                              FALSE };
-    return IsWindowsNT() ? &attributes : NULL;
+    return IsWindowsNT() ? const_cast<ProtectedDescriptor*>(&PROTECTED_DESCRIPTOR) : NULL;
 }
 
 BOOL ProtectObject(HANDLE hObject)
@@ -128,7 +113,7 @@ BOOL ProtectObject(HANDLE hObject)
         return TRUE;
     // An owner other than us could give the folder to others again; not
     // every token may name Administrators as the owner.
-    PSECURITY_DESCRIPTOR pDescriptor = const_cast<ProtectedDescriptor*>(&PROTECTED_DESCRIPTOR);
+    PSECURITY_DESCRIPTOR pDescriptor = GetProtectedDescriptor();
     return ::SetKernelObjectSecurity(hObject, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, pDescriptor) ||
            ::SetKernelObjectSecurity(hObject, DACL_SECURITY_INFORMATION, pDescriptor);
 }

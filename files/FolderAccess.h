@@ -7,9 +7,8 @@
 
 // The access list a folder of ours gets: SYSTEM and Administrators full
 // control, Users read and execute, inherited by what is made in it; none of
-// its parent's entries inherited. For CreateDirectoryA; null where there are
-// no access lists.
-SECURITY_ATTRIBUTES* GetProtectedAttributes();
+// its parent's entries inherited. Null where there are no access lists.
+PSECURITY_DESCRIPTOR GetProtectedDescriptor();
 // Sets that list, and Administrators as the owner where the token may name
 // them, on an object opened with WRITE_DAC and WRITE_OWNER.
 BOOL ProtectObject(HANDLE hObject);

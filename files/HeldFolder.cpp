@@ -63,13 +63,11 @@ BOOL CHeldFolder::IsAt(const CString& path) const
 {
     if (!IsWindowsNT())
         return TRUE;
-    BY_HANDLE_FILE_INFORMATION held, named;
-    HANDLE hNamed = OpenName(path, FILE_READ_ATTRIBUTES, ANY_SHARING);
-    BOOL same = ::GetFileInformationByHandle(m_hFolder, &held) && ::GetFileInformationByHandle(hNamed, &named) &&
-                !LeadsThroughLink(path) && named.dwVolumeSerialNumber == held.dwVolumeSerialNumber &&
-                named.nFileIndexHigh == held.nFileIndexHigh && named.nFileIndexLow == held.nFileIndexLow;
-    ::CloseHandle(hNamed);
-    return same;
+    BY_HANDLE_FILE_INFORMATION held;
+    FolderIdentity named;
+    return ::GetFileInformationByHandle(m_hFolder, &held) && GetFolderIdentity(path, named) &&
+           named.dwVolume == held.dwVolumeSerialNumber && named.dwIndexHigh == held.nFileIndexHigh &&
+           named.dwIndexLow == held.nFileIndexLow && !LeadsThroughLink(path);
 }
 
 BOOL CHeldFolder::IsClosedToOthers() const { return !IsWindowsNT() || ::IsClosedToOthers(m_hFolder); }

@@ -31,7 +31,7 @@ int COutcome::MessageBox(HWND hOwner, const char* pszText, const char* pszCaptio
 
 void COutcome::RefuseDestination(HWND hOwner, DestinationVerdict verdict, const CString& registeredFolder)
 {
-    if (verdict == DESTINATION_NOT_REGISTERED)
+    if (verdict == DESTINATION_NOT_REGISTERED || verdict == DESTINATION_OTHER_BUILD)
         MessageBox(hOwner,
                    CString("Varnolt は既に次のフォルダにインストールされています。\n\n") + registeredFolder +
                        "\n\n別のフォルダにインストールするには、先に Varnolt を削除してください。",

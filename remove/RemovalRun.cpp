@@ -43,7 +43,10 @@ void CRemovalRun::Run()
     CRestartList restarts;
     CRemovalOperations operations(m_outcome.IsQuiet() ? unseen : shownProgress, failures, restarts);
     operations.RemoveRegistry();
-    operations.RemoveShortcuts();
+    // Both builds have one Start-menu group: while the other build is
+    // installed, the links are its own.
+    if (!FindRegisteredInstall().bOtherBuild)
+        operations.RemoveShortcuts();
     operations.RemoveFiles(installFolder, unregistered);
 
     // The panel's window, if it has one, goes before the final box.

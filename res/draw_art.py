@@ -2,9 +2,9 @@
 """Draws the wizard's picture strip (Strip.bmp, run-length encoded), the
 program icon (Setup.ico) and the stand-in product's icon
 (../product/VarnX.ico) in the standard 16-colour palette. Each icon holds
-every size Windows asks for up to 200 %: 16 to 48 pixels in 16 colours
-(half a byte a pixel keeps them small), and 256 pixels as a PNG, which
-Windows reads inside an icon since Vista. Run it from this folder; its
+every size Windows asks for up to 200 %: 16 and 32 pixels as 16-colour
+bitmaps (half a byte a pixel keeps them small), 24, 48 and 256 pixels as
+16-colour PNGs, which Windows reads inside an icon since Vista. Run it from this folder; its
 outputs are committed."""
 import struct
 import zlib
@@ -166,8 +166,10 @@ def icon_png(pixels, size):
             png_chunk(b"IEND", b""))
 
 # Windows before Vista reads only bitmap images, and draws a file's icon at
-# 16, 32 and 48 pixels; the others it never asks for.
-PNG_SIZES = (24, 256)
+# 16 and 32 pixels, and at 48 in one view of Explorer (Tiles), which there
+# gets the system's own icon: a 48-pixel bitmap would cost the program
+# 1.4 KB of its 64.
+PNG_SIZES = (24, 48, 256)
 
 
 def icon(path, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):

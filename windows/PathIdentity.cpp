@@ -52,7 +52,8 @@ BOOL GetFolderIdentity(const CString& path, FolderIdentity& identity)
 
 namespace {
 
-// A volume's root as a mount point names it: "\??\Volume{", a GUID, "}\".
+// A volume's root as a mount point names it: "\??\Volume{", a GUID, "}\"
+// (only a whole GUID names a volume, so at this length nothing can follow).
 const int VOLUME_ROOT_LENGTH = 49;
 
 // A reparse point other than a volume mounted at a folder; false for a name
@@ -76,8 +77,7 @@ BOOL IsLink(const CString& path)
         const WCHAR* pTarget = pReparse->MountPointReparseBuffer.PathBuffer +
                                pReparse->MountPointReparseBuffer.SubstituteNameOffset / sizeof(WCHAR);
         link = pReparse->MountPointReparseBuffer.SubstituteNameLength != VOLUME_ROOT_LENGTH * sizeof(WCHAR) ||
-               memcmp(pTarget, L"\\??\\Volume{", 11 * sizeof(WCHAR)) != 0 ||
-               memcmp(pTarget + VOLUME_ROOT_LENGTH - 2, L"}\\", 2 * sizeof(WCHAR)) != 0;
+               memcmp(pTarget, L"\\??\\Volume{", 11 * sizeof(WCHAR)) != 0;
     }
     ::CloseHandle(hName);
     return link;

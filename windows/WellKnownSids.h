@@ -1,6 +1,7 @@
 // The accounts and groups every Windows of the NT family knows, laid out as
 // the system lays out a SID, kept as data: no call makes them, none frees
-// them, and they can stand inside a descriptor that is data too.
+// them, and they can stand inside a descriptor that is data too, with the
+// access entries laid out here.
 #pragma once
 #include <windows.h>
 
@@ -25,3 +26,17 @@ inline constexpr KnownSid<6> TRUSTED_INSTALLER_SID = {
 };
 inline constexpr KnownSid<1> CREATOR_OWNER_SID = { SID_REVISION, 1, SECURITY_CREATOR_SID_AUTHORITY,
                                                    { SECURITY_CREATOR_OWNER_RID } };
+
+// An entry that allows the mask to the SID, as the system lays it out.
+template <int SubAuthorities>
+struct AllowedAce
+{
+    ACE_HEADER header;
+    ACCESS_MASK mask;
+    KnownSid<SubAuthorities> sid;
+};
+template <int SubAuthorities>
+constexpr AllowedAce<SubAuthorities> Allow(ACCESS_MASK mask, const KnownSid<SubAuthorities>& sid, BYTE flags = 0)
+{
+    return { { ACCESS_ALLOWED_ACE_TYPE, flags, sizeof(AllowedAce<SubAuthorities>) }, mask, sid };
+}

@@ -11,7 +11,7 @@
 
 IMPLEMENT_DYNCREATE(CPage2, CPropertyPage)
 
-CPage2::CPage2() : CPropertyPage(IDD_DESTINATION_PAGE, 0), m_pSheet(NULL), m_strInstallPath("") {}
+CPage2::CPage2() : CPropertyPage(IDD_DESTINATION_PAGE, 0), m_pSheet(NULL), m_strInstallPath(""), m_registered() {}
 
 CPage2::~CPage2() {}
 
@@ -35,8 +35,8 @@ BOOL CPage2::OnInitDialog()
     m_strSystemFolder = GetSystemFolder();
     m_strProgramsFolder = GetCommonProgramsFolder();
     // An upgrade goes where the product already is.
-    m_strRegisteredFolder = GetRegisteredInstallFolder();
-    m_strInstallPath = GetDefaultInstallFolder(m_strRegisteredFolder);
+    m_registered = FindRegisteredInstall();
+    m_strInstallPath = GetDefaultInstallFolder(m_registered.strFolder);
 
     CMainPage* pSheet = static_cast<CMainPage*>(m_pSheet);
     if (pSheet) {
@@ -72,18 +72,19 @@ LRESULT CPage2::OnWizardNext()
     // The folder is handed on as one name in its long form, never with a
     // backslash at its end. One the install could not fill, or its uninstall
     // entry and links not find again, is refused before anything is written;
-    // so is a second copy beside the registered one, which would be orphaned.
+    // so is a second copy beside the registered one, which would be orphaned,
+    // and any while the other build is installed.
     CString destination;
-    DestinationVerdict verdict = CheckDestination(m_strInstallPath, m_strRegisteredFolder, destination);
+    DestinationVerdict verdict = CheckDestination(m_strInstallPath, m_registered, destination);
     if (verdict != DESTINATION_TAKEN) {
         // The wizard waits for the box: it is the box's owner.
-        pSheet->m_outcome.RefuseDestination(m_pSheet->m_hWnd, verdict, m_strRegisteredFolder);
+        pSheet->m_outcome.RefuseDestination(m_pSheet->m_hWnd, verdict, m_registered.strFolder);
         FocusDestination();
         return -1;
     }
     pSheet->m_strInstallPath = destination;
     // Another program's folder is not taken over without a word.
-    if (m_strRegisteredFolder.IsEmpty() && PathExists(destination) &&
+    if (m_registered.strFolder.IsEmpty() && PathExists(destination) &&
         pSheet->m_outcome.MessageBox(
             m_pSheet->m_hWnd, CString("次のフォルダは既に存在します。\n\n") + destination + "\n\nこのフォルダにインストールしますか？",
             "確認", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
@@ -126,7 +127,7 @@ void CPage2::OnKillFocusPath()
         return;
     UpdateData(TRUE);
     if (m_strInstallPath.IsEmpty())
-        m_strInstallPath = GetDefaultInstallFolder(m_strRegisteredFolder);
+        m_strInstallPath = GetDefaultInstallFolder(m_registered.strFolder);
     m_strInstallPath = CollapseSeparators(m_strInstallPath);
     UpdateData(FALSE);
 }

@@ -1,5 +1,6 @@
 // CPage2: the destination folder and the choice of Start-menu shortcuts.
 #pragma once
+#include "../destination/InstallDestination.h"
 #include "../framework/PropertyPage.h"
 #include "Strip.h"
 
@@ -14,7 +15,7 @@ public:
     CString m_strProgramsFolder;
     CString m_strSystemFolder;
     CString m_strInstallPath;
-    CString m_strRegisteredFolder;  // of an earlier install; empty when none is registered
+    RegisteredInstall m_registered;  // an earlier install, this build's or the other's
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);

@@ -30,6 +30,13 @@ const InstalledFile INSTALLED_FILES[] = {
     { "Readme.txt", false, "Readme.txt" }, { "VarnX.cp_", true, "VarnX.cpl" }, { "VarnX.dl_", true, "VarnX.dll" },
 };
 
+// Where the file lies once installed: the system folder's rows where the
+// program's system folder leads (SysWOW64 under WOW64).
+std::string InstalledPath(const InstalledFile& file, const std::string& installFolder)
+{
+    return (file.inSystemFolder ? SystemFilesFolder() : installFolder) + "\\" + file.target;
+}
+
 // The shell's Program Files of the program's own view.
 std::string DefaultDestination()
 {
@@ -189,12 +196,21 @@ protected:
     void ExpectInstalledFiles(const std::string& installFolder, const std::string& notInstalled = "")
     {
         for (const InstalledFile& file : INSTALLED_FILES) {
-            std::string target = (file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target;
+            std::string target = InstalledPath(file, installFolder);
+            if (file.inSystemFolder && NativeSystemFolder() != SystemFilesFolder()) {
+                EXPECT_FALSE(FileExists(NativeSystemFolder() + "\\" + file.target)) << "in the 64-bit system folder";
+            }
             if (notInstalled == file.target)
                 continue;
             EXPECT_EQ(ReadFile(MediaFolder() + "\\" + file.source), ReadFile(target)) << target;
             EXPECT_FALSE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY) << target;
         }
+        // In the program's own registry view only, and in the Apps list.
+        if (OtherView()) {
+            EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, OtherView()));
+            EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY, OtherView()));
+        }
+        EXPECT_NE(std::string::npos, AppsList().find("Varnoltix|||Varnolt 2.0"));
         EXPECT_EQ("\"" + installFolder + "\\Setup.exe\" /uninstall" + std::string(1, '\0'),
                   StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString"));
         EXPECT_EQ(std::string("Varnolt 2.0") + '\0', StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName"));
@@ -207,7 +223,7 @@ protected:
         snprintf(date, sizeof date, "%04u%02u%02u", today.wYear, today.wMonth, today.wDay);
         DWORD bytes = 0;
         for (const InstalledFile& file : INSTALLED_FILES)
-            bytes += ReadFile((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target).size();
+            bytes += ReadFile(InstalledPath(file, installFolder)).size();
         const std::pair<const char*, std::string> texts[] = {
             { "QuietUninstallString", "\"" + installFolder + "\\Setup.exe\" /S /uninstall" },
             { "DisplayIcon", installFolder + "\\VarnX.exe" }, { "DisplayVersion", "2.0" }, { "Publisher", "QUORLEN" },
@@ -234,6 +250,14 @@ protected:
                       FilesBeside((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target));
     }
 
+    // A removal leaves Setup.exe alone of the files, to run removals.
+    void ExpectOnlySetupLeft(const std::string& installFolder)
+    {
+        for (const InstalledFile& file : INSTALLED_FILES)
+            EXPECT_EQ(file.source == std::string("Setup.exe"), FileExists(InstalledPath(file, installFolder)))
+                << file.target;
+    }
+
     // The four links, read back through the shell's link object.
     void ExpectLinks(const std::string& installFolder)
     {
@@ -245,7 +269,7 @@ protected:
             const char* description;
         } links[] = {
             { "Varnolt.lnk", installFolder + "\\VarnX.exe", "", "Varnolt 本体" },
-            { "Varnolt の設定.lnk", SystemFolder() + "\\control.exe", "VarnX.cpl", "Varnolt の設定を行います" },
+            { "Varnolt の設定.lnk", SystemFilesFolder() + "\\control.exe", "VarnX.cpl", "Varnolt の設定を行います" },
             { "Varnolt の削除.lnk", installFolder + "\\Setup.exe", "/uninstall", "Varnolt の削除します" },
             { "Readme.lnk", installFolder + "\\Readme.txt", "", "Varnolt の説明テキスト" },
         };
@@ -459,7 +483,7 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
     // Copies and moved-aside files that earlier runs left go with the
     // removal, unreported; a file of another name stays.
     const std::string leftovers[] = { installFolder + "\\VarnX.exe.1f-2a.new", installFolder + "\\Setup.exe.new",
-                                      SystemFolder() + "\\VarnX.cpl.3-4b.old" };
+                                      SystemFilesFolder() + "\\VarnX.cpl.3-4b.old" };
     for (const std::string& leftover : leftovers)
         WriteFile(leftover, "half");
     WriteFile(installFolder + "\\Readme.txt.old", "the user's own");
@@ -472,6 +496,7 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
     EXPECT_EQ((DWORD)ERROR_SUCCESS, removed.exitCode);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY));
+    EXPECT_EQ(std::string::npos, AppsList().find("Varnoltix|||")) << "gone from the Apps list";
     for (const char* name : LINK_NAMES)
         EXPECT_FALSE(FileExists(programs + name)) << name;
     EXPECT_FALSE(FolderExists(programs)) << "the emptied group goes";
@@ -479,10 +504,7 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
         EXPECT_FALSE(FileExists(leftover)) << leftover;
     EXPECT_EQ("the user's own", ReadFile(installFolder + "\\notes.txt"));
     EXPECT_EQ("the user's own", ReadFile(installFolder + "\\Readme.txt.old"));
-    for (const InstalledFile& file : INSTALLED_FILES)
-        EXPECT_EQ(file.source == std::string("Setup.exe"),
-                  FileExists((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target))
-            << file.target;
+    ExpectOnlySetupLeft(installFolder);
     RemovalOutcome again = RunRemoval("", command, "cycle-removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(installFolder), again.text);
@@ -501,7 +523,7 @@ class InstallWizardOverAnEarlierInstall : public InstallWizard
 protected:
     InstallWizardOverAnEarlierInstall()
         : m_destination("destination"), m_installFolder(m_destination / "VarnX"), m_tools(m_destination / "Tools"),
-          m_systemLibrary(SystemFolder() + "\\VarnX.dll")
+          m_systemLibrary(SystemFilesFolder() + "\\VarnX.dll")
     {
     }
     ~InstallWizardOverAnEarlierInstall()
@@ -529,7 +551,7 @@ protected:
             CreateFileA((m_installFolder + "\\VarnX.dll").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
         ASSERT_NE(INVALID_HANDLE_VALUE, m_heldLibrary);
         SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "an older name");
-        m_heldApplet = LoadLibraryA((SystemFolder() + "\\VarnX.cpl").c_str());
+        m_heldApplet = LoadLibraryA((SystemFilesFolder() + "\\VarnX.cpl").c_str());
         ASSERT_NE(nullptr, m_heldApplet);
         WriteFile(m_systemLibrary, "an earlier system library");
     }
@@ -582,11 +604,12 @@ protected:
         for (char letter = 'Z'; letter >= 'D'; --letter)
             if (!(GetLogicalDrives() & (1u << (letter - 'A'))))
                 missingDrive[0] = letter;
-        const std::string refused[] = { "VarnoltRelative\\VarnX", m_destination / "Var|nolt", missingDrive,
-                                        m_destination / std::string(MAX_PATH - m_destination.Path().size(), 'x'),
-                                        "C:\\", m_destination / "LPT1", m_destination / "dot.\\VarnX",
-                                        SystemFolder() + "\\", m_destination / "a-file",
-                                        SystemFolder().substr(0, 3) + "Program Files" };
+        std::vector<std::string> refused = { "VarnoltRelative\\VarnX", m_destination / "Var|nolt", missingDrive,
+                                             m_destination / std::string(MAX_PATH - m_destination.Path().size(), 'x'),
+                                             "C:\\", m_destination / "LPT1", m_destination / "dot.\\VarnX",
+                                             SystemFolder() + "\\", SystemFilesFolder(), m_destination / "a-file" };
+        const std::vector<std::string> programFiles = ProgramFilesFolders();
+        refused.insert(refused.end(), programFiles.begin(), programFiles.end());
         for (const std::string& bad : refused) {
             wizard.SetControlText(IDC_DESTINATION, bad);
             wizard.PressButton(PSBTN_NEXT);

@@ -71,7 +71,7 @@ protected:
         for (const char* name : INSTALL_FOLDER_FILES)
             EXPECT_TRUE(FileExists(m_installFolder + "\\" + name)) << name;
         for (const char* name : SYSTEM_FOLDER_FILES)
-            EXPECT_TRUE(FileExists(SystemFolder() + "\\" + name)) << name;
+            EXPECT_TRUE(FileExists(SystemFilesFolder() + "\\" + name)) << name;
     }
 
     TestFolder m_root;
@@ -97,7 +97,8 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", windowsFolder + "\\VarnX.exe");
     WriteFile(windowsFolder + "\\VarnX.dll", "Windows' own");
     // Read-only files and links are removed all the same.
-    for (const std::string& path : { m_installFolder + "\\Readme.txt", SystemFolder() + "\\VarnX.cpl", m_state.LinkPath(3) })
+    for (const std::string& path :
+         { m_installFolder + "\\Readme.txt", SystemFilesFolder() + "\\VarnX.cpl", m_state.LinkPath(3) })
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
 
     RemovalOutcome box = Remove("removal");
@@ -116,7 +117,7 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     for (const char* name : INSTALL_FOLDER_FILES)
         EXPECT_FALSE(FileExists(m_installFolder + "\\" + name)) << name;
     for (const char* name : SYSTEM_FOLDER_FILES)
-        EXPECT_FALSE(FileExists(SystemFolder() + "\\" + name)) << name;
+        EXPECT_FALSE(FileExists(SystemFilesFolder() + "\\" + name)) << name;
     EXPECT_TRUE(FileExists(m_state.SetupPath())) << "Setup.exe stays to run removals";
     EXPECT_EQ("Windows' own", ReadFile(windowsFolder + "\\VarnX.dll"));
     DeleteFileA((windowsFolder + "\\VarnX.dll").c_str());

@@ -30,8 +30,8 @@ void MakeInstalledState(const std::string& installFolder)
     CopyFromMedia("VarnX.ex_", installFolder + "\\VarnX.exe");
     CopyFromMedia("Setup.exe", installFolder + "\\Setup.exe");
     CopyFromMedia("Readme.txt", installFolder + "\\Readme.txt");
-    CopyFromMedia("VarnX.cp_", SystemFolder() + "\\VarnX.cpl");
-    CopyFromMedia("VarnX.dl_", SystemFolder() + "\\VarnX.dll");
+    CopyFromMedia("VarnX.cp_", SystemFilesFolder() + "\\VarnX.cpl");
+    CopyFromMedia("VarnX.dl_", SystemFilesFolder() + "\\VarnX.dll");
 
     SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString",
                    "\"" + installFolder + "\\Setup.exe\" /uninstall");
@@ -42,7 +42,7 @@ void MakeInstalledState(const std::string& installFolder)
     CreateDirectoryA(GroupFolderPath().c_str(), NULL);
     const std::string group = GroupFolderPath() + "\\";
     SaveLink(group + LINK_NAMES[0], installFolder + "\\VarnX.exe", "");
-    SaveLink(group + LINK_NAMES[1], SystemFolder() + "\\control.exe", "VarnX.cpl");
+    SaveLink(group + LINK_NAMES[1], SystemFilesFolder() + "\\control.exe", "VarnX.cpl");
     SaveLink(group + LINK_NAMES[2], installFolder + "\\Setup.exe", "/uninstall");
     SaveLink(group + LINK_NAMES[3], installFolder + "\\Readme.txt", "");
 }
@@ -62,20 +62,6 @@ std::string InstalledState::GroupFolder() const { return GroupFolderPath(); }
 
 std::string InstalledState::LinkPath(int row) const { return GroupFolderPath() + "\\" + LINK_NAMES[row]; }
 
-void RemoveCatalogueItems()
-{
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, UNINSTALL_KEY);
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, MAKER_KEY);
-    SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "Varnolt");
-    RemoveTree(GroupFolderPath());
-    for (const char* name : SYSTEM_FOLDER_FILES) {
-        const std::string path = SystemFolder() + "\\" + name;
-        for (const std::string& beside : FilesBeside(path))
-            DeleteFileA(beside.c_str());
-        DeleteFileA(path.c_str());
-    }
-}
-
 std::string PendingFileRenames()
 {
     char data[16384];
@@ -86,37 +72,126 @@ std::string PendingFileRenames()
     return std::string(data, size);
 }
 
-bool KeyExists(HKEY root, const std::string& subkey)
+namespace {
+
+// A key with everything below it, in the view given: each key is named by
+// its whole path with the view, which SHDeleteKeyA has no way to take.
+void DeleteKeyTreeIn(HKEY root, const std::string& path, REGSAM view)
 {
     HKEY key;
-    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS | view, &key) != ERROR_SUCCESS)
+        return;
+    std::vector<std::string> children;
+    char name[256];
+    for (DWORD index = 0; RegEnumKeyA(key, index, name, sizeof name) == ERROR_SUCCESS; ++index)
+        children.push_back(name);
+    RegCloseKey(key);
+    for (const std::string& child : children)
+        DeleteKeyTreeIn(root, path + "\\" + child, view);
+    RegDeleteKeyExA(root, path.c_str(), view, 0);
+}
+
+}
+
+void RemoveCatalogueItems()
+{
+    for (REGSAM view : { ProgramView(), OtherView() }) {
+        DeleteKeyTreeIn(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, view);
+        DeleteKeyTreeIn(HKEY_LOCAL_MACHINE, MAKER_KEY, view);
+        HKEY run;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, RUN_KEY, 0, KEY_SET_VALUE | view, &run) == ERROR_SUCCESS) {
+            RegDeleteValueA(run, "Varnolt");
+            RegCloseKey(run);
+        }
+    }
+    RemoveTree(GroupFolderPath());
+    for (const std::string& folder : { SystemFilesFolder(), NativeSystemFolder() })
+        for (const char* name : SYSTEM_FOLDER_FILES) {
+            const std::string path = folder + "\\" + name;
+            for (const std::string& beside : FilesBeside(path))
+                DeleteFileA(beside.c_str());
+            DeleteFileA(path.c_str());
+        }
+}
+
+REGSAM ProgramView() { return sizeof(void*) == 4 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY; }
+
+REGSAM OtherView()
+{
+    if (sizeof(void*) == 8)
+        return KEY_WOW64_32KEY;
+    return RunsUnderWow64() ? KEY_WOW64_64KEY : 0;
+}
+
+bool KeyExists(HKEY root, const std::string& subkey, REGSAM view)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
 }
 
-bool ValueExists(HKEY root, const std::string& subkey, const std::string& name)
+namespace {
+
+LONG QueryValue(HKEY root, const std::string& subkey, const std::string& name, REGSAM view, DWORD* type, char* data,
+                DWORD* size)
 {
-    return SHGetValueA(root, subkey.c_str(), name.c_str(), NULL, NULL, NULL) == ERROR_SUCCESS;
+    HKEY key;
+    LONG result = RegOpenKeyExA(root, subkey.c_str(), 0, KEY_QUERY_VALUE | view, &key);
+    if (result != ERROR_SUCCESS)
+        return result;
+    result = RegQueryValueExA(key, name.c_str(), NULL, type, reinterpret_cast<BYTE*>(data), size);
+    RegCloseKey(key);
+    return result;
 }
 
-std::string StringValue(HKEY root, const std::string& subkey, const std::string& name)
+}
+
+bool ValueExists(HKEY root, const std::string& subkey, const std::string& name, REGSAM view)
+{
+    return QueryValue(root, subkey, name, view, NULL, NULL, NULL) == ERROR_SUCCESS;
+}
+
+std::string StringValue(HKEY root, const std::string& subkey, const std::string& name, REGSAM view)
 {
     char data[1024] = "";
     DWORD size = sizeof data;
     DWORD type = 0;
-    if (SHGetValueA(root, subkey.c_str(), name.c_str(), &type, data, &size) != ERROR_SUCCESS || type != REG_SZ)
+    if (QueryValue(root, subkey, name, view, &type, data, &size) != ERROR_SUCCESS || type != REG_SZ)
         return "<missing>";
     return std::string(data, size);
 }
 
-void SetStringValue(HKEY root, const std::string& subkey, const std::string& name, const std::string& data)
+void SetStringValue(HKEY root, const std::string& subkey, const std::string& name, const std::string& data,
+                    REGSAM view)
 {
     HKEY key;
-    if (RegCreateKeyExA(root, subkey.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, subkey.c_str(), 0, NULL, 0, KEY_ALL_ACCESS | view, NULL, &key, NULL) != ERROR_SUCCESS)
         return;
     RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), data.size() + 1);
     RegCloseKey(key);
+}
+
+std::string AppsList()
+{
+    TestFolder folder("apps");
+    const std::string listed = folder / "list.txt";
+    SECURITY_ATTRIBUTES inherited = { sizeof inherited, NULL, TRUE };
+    HANDLE output = CreateFileA(listed.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, NULL);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = output;
+    PROCESS_INFORMATION process = {};
+    std::string command = "\"" + NativeSystemFolder() + "\\uninstaller.exe\" --list";
+    if (CreateProcessA(NULL, &command[0], NULL, NULL, TRUE, 0, NULL, NULL, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, 30000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(output);
+    return ReadFile(listed);
 }
 
 bool SaveLink(const std::string& linkPath, const std::string& target, const std::string& arguments)

@@ -39,10 +39,20 @@ void RemoveCatalogueItems();
 // each name ended by "\0".
 std::string PendingFileRenames();
 
-bool KeyExists(HKEY root, const std::string& subkey);
-bool ValueExists(HKEY root, const std::string& subkey, const std::string& name);
-std::string StringValue(HKEY root, const std::string& subkey, const std::string& name);
-void SetStringValue(HKEY root, const std::string& subkey, const std::string& name, const std::string& data);
+// The registry view the build under test writes HKLM\SOFTWARE in (the
+// 32-bit one, WOW6432Node, for the 32-bit build on 64-bit Windows), and the
+// other one of 64-bit Windows; 0, the default view, where there is no other.
+// The tests name the view they read, as a program of either width can.
+REGSAM ProgramView();
+REGSAM OtherView();
+bool KeyExists(HKEY root, const std::string& subkey, REGSAM view = ProgramView());
+bool ValueExists(HKEY root, const std::string& subkey, const std::string& name, REGSAM view = ProgramView());
+std::string StringValue(HKEY root, const std::string& subkey, const std::string& name, REGSAM view = ProgramView());
+void SetStringValue(HKEY root, const std::string& subkey, const std::string& name, const std::string& data,
+                    REGSAM view = ProgramView());
+// What Windows' Apps list shows, as Wine's own client of the machine's width
+// lists it: a line "key|||name" for each entry.
+std::string AppsList();
 // Saves a link through IShellLinkA.
 bool SaveLink(const std::string& linkPath, const std::string& target, const std::string& arguments);
 

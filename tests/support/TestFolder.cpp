@@ -3,6 +3,7 @@
 #include <aclapi.h>
 #include <sddl.h>
 #include <shlobj.h>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -120,16 +121,34 @@ std::string MediaFolder() { return BuildFolder() + "\\media"; }
 
 std::string ScreenshotFolder()
 {
-    std::string folder = BuildFolder() + "\\screenshots";
+    // The 32-bit build's tests run under WOW64 too, apart.
+    std::string folder = BuildFolder() + (RunsUnderWow64() ? "\\wow64-screenshots" : "\\screenshots");
     CreateDirectoryA(folder.c_str(), NULL);
     return folder;
+}
+
+bool RunsUnderWow64()
+{
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
 
 std::string SystemFolder()
 {
     char path[MAX_PATH];
-    GetSystemDirectoryA(path, MAX_PATH);
-    return path;
+    return std::string(path, GetSystemDirectoryA(path, MAX_PATH));
+}
+
+std::string SystemFilesFolder()
+{
+    char path[MAX_PATH];
+    return RunsUnderWow64() ? std::string(path, GetSystemWow64DirectoryA(path, MAX_PATH)) : SystemFolder();
+}
+
+std::string NativeSystemFolder()
+{
+    char path[MAX_PATH];
+    return RunsUnderWow64() ? std::string(path, GetWindowsDirectoryA(path, MAX_PATH)) + "\\sysnative" : SystemFolder();
 }
 
 std::string CommonProgramsFolder()
@@ -168,4 +187,16 @@ bool IsWritableByEveryone(const std::string& path)
     FreeSid(everyone);
     LocalFree(descriptor);
     return writable;
+}
+
+std::vector<std::string> ProgramFilesFolders()
+{
+    std::vector<std::string> folders;
+    for (const char* variable : { "ProgramFiles", "ProgramFiles(x86)", "ProgramW6432" }) {
+        char path[MAX_PATH];
+        DWORD length = GetEnvironmentVariableA(variable, path, MAX_PATH);
+        if (length > 0 && length < MAX_PATH && std::find(folders.begin(), folders.end(), path) == folders.end())
+            folders.push_back(path);
+    }
+    return folders;
 }

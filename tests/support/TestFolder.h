@@ -31,9 +31,22 @@ std::vector<std::string> FilesBeside(const std::string& path);
 // has it: Wine keeps it as the "other" write bit of the Unix mode.
 void MakeWritableByEveryone(const std::string& path);
 bool IsWritableByEveryone(const std::string& path);
-// Folders of the build: the tests' own, the media, the screenshots.
+// Folders of the build: the tests' own, the media, the screenshots (apart
+// under WOW64).
 std::string TestProgramFolder();
 std::string MediaFolder();
 std::string ScreenshotFolder();
+// A 32-bit program on 64-bit Windows, whose system folder and
+// HKLM\SOFTWARE are redirected.
+bool RunsUnderWow64();
+// The system folder as programs of the tests' width name it; where what
+// they put into it lies (SysWOW64 under WOW64); and the system folder of
+// the machine's own width, as this program reaches it (through sysnative
+// under WOW64).
 std::string SystemFolder();
+std::string SystemFilesFolder();
+std::string NativeSystemFolder();
 std::string CommonProgramsFolder();
+// Every Program Files folder the machine has, as Windows tells its programs
+// (both of 64-bit Windows, whichever width asks).
+std::vector<std::string> ProgramFilesFolders();

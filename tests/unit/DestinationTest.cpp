@@ -2,6 +2,7 @@
 #include "../../files/FilesInUse.h"
 #include "../../destination/InstallDestination.h"
 #include "../../windows/PathIdentity.h"
+#include "../support/InstalledState.h"
 #include "../support/TestFolder.h"
 #include <ctype.h>
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ TEST(Destination, IsUsableFolderTakesFullPathsOnRootsThatExist)
     const size_t longest = MAX_PATH - 1 - 1 - name - LONGEST_SIDE_SUFFIX;
     const std::string longestShortened = shortProgramFiles + "\\" +
                                          std::string(longest - strlen(programFiles) - 1, 'x');
-    const std::string refused[] = {
+    std::vector<std::string> refused = {
         "", "VarnX", "\\VarnX", "C:VarnX", "C:", "1:\\VarnX", missingDrive,
         "C:\\Var|nolt", "C:\\Var<nolt", "C:\\Var>nolt", "C:\\Var\"nolt", "C:\\Var?nolt", "C:\\Var*nolt",
         "C:\\Var:nolt", "C:\\Var\tnolt", "\\\\", "\\\\server", "\\\\server\\", "\\\\\\share\\x",
@@ -61,8 +62,11 @@ TEST(Destination, IsUsableFolderTakesFullPathsOnRootsThatExist)
         // Below the Windows folder; folders every program or user shares.
         windows + "\\Temp\\VarnX", CaseSwapped(windows) + "\\VarnX", SystemFolder() + "\\VarnX", programFiles,
         shortProgramFiles, shortProgramFiles + "\\", programFilesX86, profile,
-        CaseSwapped(profile), profiles, profiles + "\\someone-else", programData,
+        CaseSwapped(profile), profiles, profiles + "\\someone-else", programData, SystemFilesFolder(),
     };
+    // Under WOW64 too, both Program Files folders of 64-bit Windows.
+    const std::vector<std::string> everyProgramFiles = ProgramFilesFolders();
+    refused.insert(refused.end(), everyProgramFiles.begin(), everyProgramFiles.end());
     for (const std::string& path : refused)
         EXPECT_FALSE(IsUsableFolder(path.c_str(), name)) << path;
     const std::string taken[] = {
@@ -89,13 +93,48 @@ TEST(Destination, AFolderOthersCanChangeIsTakenOnlyAsTheRegisteredInstall)
     MakeWritableByEveryone(open);
     ASSERT_TRUE(IsWritableByEveryone(open));
     CString taken;
-    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination(open.c_str(), "", taken));
-    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\").c_str(), "", taken));
-    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(open.c_str(), open.c_str(), taken)) << "the registered install is ours";
-    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(closed.c_str(), "", taken));
+    const RegisteredInstall NONE = {};
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination(open.c_str(), NONE, taken));
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\").c_str(), NONE, taken));
+    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(open.c_str(), { open.c_str(), FALSE }, taken)) << "the registered install is ours";
+    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(closed.c_str(), NONE, taken));
     // A folder below one that others can change can be moved away by them.
-    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), "", taken));
-    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), (open + "\\VarnX").c_str(), taken));
-    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination((root / "New\\VarnX").c_str(), "", taken)) << "made closed";
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), NONE, taken));
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), { (open + "\\VarnX").c_str(), FALSE }, taken));
+    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination((root / "New\\VarnX").c_str(), NONE, taken)) << "made closed";
     EXPECT_STREQ((root / "New\\VarnX").c_str(), taken);
+}
+
+TEST(Destination, TheRegisteredInstallIsTheOnlyDestinationAndTheOtherBuildsLeavesNone)
+{
+    TestFolder root("registered");
+    const std::string own = root / "VarnX", other = root / "Other VarnX", elsewhere = root / "Elsewhere";
+    RemoveCatalogueItems();
+    CString destination;
+    RegisteredInstall none = FindRegisteredInstall();
+    EXPECT_STREQ("", none.strFolder);
+    EXPECT_FALSE(none.bOtherBuild);
+    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(elsewhere.c_str(), none, destination));
+    EXPECT_STREQ(elsewhere.c_str(), destination);
+
+    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", own + "\\VarnX.exe");
+    RegisteredInstall registered = FindRegisteredInstall();
+    EXPECT_STREQ(own.c_str(), registered.strFolder);
+    EXPECT_FALSE(registered.bOtherBuild);
+    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(own.c_str(), registered, destination));
+    EXPECT_EQ(DESTINATION_NOT_REGISTERED, CheckDestination(elsewhere.c_str(), registered, destination));
+
+    // 64-bit Windows: the other build's install, in the other registry view,
+    // leaves no destination, its own folder and this build's included; a
+    // removal still finds only this build's.
+    if (OtherView()) {
+        SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", other + "\\VarnX.exe", OtherView());
+        RegisteredInstall otherBuild = FindRegisteredInstall();
+        EXPECT_STREQ(other.c_str(), otherBuild.strFolder);
+        EXPECT_TRUE(otherBuild.bOtherBuild);
+        for (const std::string& folder : { own, other, elsewhere })
+            EXPECT_EQ(DESTINATION_OTHER_BUILD, CheckDestination(folder.c_str(), otherBuild, destination)) << folder;
+        EXPECT_STREQ(own.c_str(), GetRegisteredInstallFolder());
+    }
+    RemoveCatalogueItems();
 }

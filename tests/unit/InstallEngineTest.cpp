@@ -36,15 +36,16 @@ TEST(InstallEngine, ShortcutsRoundTripAndNeverSaveACutPath)
     EXPECT_FALSE(CreateShortcut("Q:\\VarnoltMissing\\x.lnk", "C:\\a.exe", "", "")) << "a folder that cannot be made";
 }
 
-// These machines cannot run the 32-bit build on 64-bit Windows, nor the older
-// family: the choice they make is checked here.
+// These machines cannot run the older family: the choice it makes is
+// checked here, beside the one of the system that runs the test.
 TEST(InstallEngine, TheSettingsLinkStartsTheControlPanelThatLoadsTheApplet)
 {
     const CString system = "C:\\Windows\\system32", wow64 = "C:\\Windows\\SysWOW64", windows = "C:\\Windows";
     EXPECT_STREQ("C:\\Windows\\system32", ChooseAppletHostFolder(FALSE, TRUE, system, "", windows));
     EXPECT_STREQ("C:\\Windows\\SysWOW64", ChooseAppletHostFolder(TRUE, TRUE, system, wow64, windows));
     EXPECT_STREQ("C:\\Windows", ChooseAppletHostFolder(FALSE, FALSE, "C:\\Windows\\SYSTEM", "", windows));
-    EXPECT_STREQ(SystemFolder().c_str(), GetAppletHostFolder(SystemFolder().c_str())) << "a program of the system's own width";
+    EXPECT_STREQ(SystemFilesFolder().c_str(), GetAppletHostFolder(SystemFolder().c_str()))
+        << "the control panel beside the applet, also under WOW64";
 }
 
 // What a restart carries out is read by Windows, outside a 32-bit program's

@@ -312,9 +312,9 @@ TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
     EXPECT_GE(std::unique(pixels.begin(), pixels.end()) - pixels.begin(), 5) << "colours in the picture";
 }
 
-// Every size Windows asks for up to 200 %: those Windows before Vista draws
-// (16, 32, 48) as 16-colour bitmaps, the only form it reads; 24 and 256 (the
-// group writes 256 as 0) as PNGs.
+// Every size Windows asks for up to 200 %: 16 and 32, which Windows before
+// Vista draws everywhere, as 16-colour bitmaps, the only form it reads; 24,
+// 48 and 256 (the group writes 256 as 0) as PNGs.
 TEST_F(ResourceSet, TheIconGroupHoldsEverySizeWindowsAsksFor)
 {
     DWORD size = 0;
@@ -327,7 +327,7 @@ TEST_F(ResourceSet, TheIconGroupHoldsEverySizeWindowsAsksFor)
     {
         int pixels;
         bool bitmap;
-    } sizes[] = { { 16, true }, { 24, false }, { 32, true }, { 48, true }, { 256, false } };
+    } sizes[] = { { 16, true }, { 24, false }, { 32, true }, { 48, false }, { 256, false } };
     ASSERT_EQ((WORD)ARRAYSIZE(sizes), read.Word());
     for (int image = 0; image < (int)ARRAYSIZE(sizes); ++image) {
         int pixels = sizes[image].pixels;
