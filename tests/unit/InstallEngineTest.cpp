@@ -58,7 +58,7 @@ TEST(InstallEngine, RestartOperationsNameTheFilesWhereWindowsKeepsThem)
     EXPECT_STREQ("C:\\Windows\\system32x\\a", UnredirectedPath("C:\\Windows\\system32x\\a", system, wow64));
     EXPECT_STREQ("D:\\VarnX\\VarnX.dll", UnredirectedPath("D:\\VarnX\\VarnX.dll", system, wow64));
     EXPECT_STREQ("C:\\Windows\\system32\\a", UnredirectedPath("C:\\Windows\\system32\\a", system, ""));
-    EXPECT_STREQ((SystemFolder() + "\\a").c_str(), GetUnredirectedPath((SystemFolder() + "\\a").c_str()));
+    EXPECT_STREQ((SystemFilesFolder() + "\\a").c_str(), GetUnredirectedPath((SystemFolder() + "\\a").c_str()));
 }
 
 TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
