@@ -696,7 +696,8 @@ protected:
         ASSERT_NE(nullptr, box);
         const std::string swappedFolderLine = m_folderSwapped ? "ファイルコピー：" + m_installFolder + "\\Setup.exe\n" : "";
         EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + m_installFolder + "\\VarnX.exe\n" + swappedFolderLine +
-                      "ファイルコピー：" + m_installFolder + "\\Readme.txt\nファイルコピー：" + m_systemLibrary + "\n",
+                      "ファイルコピー：" + m_installFolder + "\\Readme.txt\nファイルコピー：" + SystemFolder() +
+                      "\\VarnX.dll\n",
                   MessageBoxText(box));
         EXPECT_EQ(2, wizard.CurrentPage());
         SaveScreenshot(box, "wizard-install-failure");

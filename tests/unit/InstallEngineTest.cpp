@@ -56,6 +56,7 @@ TEST(InstallEngine, RestartOperationsNameTheFilesWhereWindowsKeepsThem)
     EXPECT_STREQ("C:\\Windows\\SysWOW64\\a.old", UnredirectedPath("C:\\WINDOWS\\System32\\a.old", system, wow64));
     EXPECT_STREQ("C:\\Windows\\system32x\\a", UnredirectedPath("C:\\Windows\\system32x\\a", system, wow64));
     EXPECT_STREQ("C:\\Windows\\system32\\a", UnredirectedPath("C:\\Windows\\system32\\a", system, ""));
+    EXPECT_STREQ((SystemFilesFolder() + "\\a").c_str(), GetUnredirectedPath((SystemFolder() + "\\a").c_str()));
 }
 
 TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
