@@ -1,5 +1,7 @@
 #include "AdministratorCheck.h"
+#include "../windows/WellKnownSids.h"
 #include "../windows/WindowsVersion.h"
+#include <stddef.h>
 
 namespace {
 
@@ -8,49 +10,24 @@ namespace {
 const DWORD ACCESS_READ = 1;
 const DWORD ACCESS_WRITE = 2;
 
-// A descriptor allowing only Administrators, and whether the caller's token
-// would be let in.
-BOOL TokenHoldsAdministrators(HANDLE hToken, PSID pAdministrators, PSECURITY_DESCRIPTOR pDescriptor, PACL* ppAcl)
+// A descriptor that lets only Administrators in, as the system lays out a
+// self-relative one (AccessCheck wants an owner and a group as well).
+struct AdministratorsOnlyDescriptor
 {
-    if (!::InitializeSecurityDescriptor(pDescriptor, SECURITY_DESCRIPTOR_REVISION))
-        return FALSE;
-    DWORD aclSize = ::GetLengthSid(pAdministrators) + sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD);
-    *ppAcl = static_cast<PACL>(::LocalAlloc(LPTR, aclSize));
-    if (!*ppAcl)
-        return FALSE;
-    if (!::InitializeAcl(*ppAcl, aclSize, ACL_REVISION2))
-        return FALSE;
-    if (!::AddAccessAllowedAce(*ppAcl, ACL_REVISION2, ACCESS_READ | ACCESS_WRITE, pAdministrators))
-        return FALSE;
-    if (!::SetSecurityDescriptorDacl(pDescriptor, TRUE, *ppAcl, FALSE))
-        return FALSE;
-    ::SetSecurityDescriptorGroup(pDescriptor, pAdministrators, FALSE);
-    ::SetSecurityDescriptorOwner(pDescriptor, pAdministrators, FALSE);
-    if (!::IsValidSecurityDescriptor(pDescriptor))
-        return FALSE;
-
-    GENERIC_MAPPING mapping = { ACCESS_READ, ACCESS_WRITE, 0, ACCESS_READ | ACCESS_WRITE };
-    BYTE privileges[sizeof(PRIVILEGE_SET)];
-    DWORD privilegesLength = sizeof privileges;
-    DWORD granted = 0;
-    BOOL accessStatus = FALSE;
-    if (!::AccessCheck(pDescriptor, hToken, ACCESS_READ, &mapping, reinterpret_cast<PPRIVILEGE_SET>(privileges),
-                       &privilegesLength, &granted, &accessStatus))
-        return FALSE;
-    return accessStatus;
-}
-
-HANDLE OpenCallerToken()
-{
-    HANDLE hToken = NULL;
-    if (::OpenThreadToken(::GetCurrentThread(), TOKEN_QUERY, FALSE, &hToken))
-        return hToken;
-    if (::GetLastError() != ERROR_NO_TOKEN)
-        return NULL;
-    if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &hToken))
-        return hToken;
-    return NULL;
-}
+    SECURITY_DESCRIPTOR_RELATIVE header;
+    KnownSid<2> owner;
+    KnownSid<2> group;
+    ACL acl;
+    AllowedAce<2> administrators;
+};
+constexpr AdministratorsOnlyDescriptor ADMINISTRATORS_ONLY = {
+    { SECURITY_DESCRIPTOR_REVISION, 0, SE_SELF_RELATIVE | SE_DACL_PRESENT, offsetof(AdministratorsOnlyDescriptor, owner),
+      offsetof(AdministratorsOnlyDescriptor, group), 0, offsetof(AdministratorsOnlyDescriptor, acl) },
+    ADMINISTRATORS_SID,
+    ADMINISTRATORS_SID,
+    { ACL_REVISION, 0, sizeof(ACL) + sizeof(AllowedAce<2>), 1, 0 },
+    Allow(ACCESS_READ | ACCESS_WRITE, ADMINISTRATORS_SID),
+};
 
 }
 
@@ -59,30 +36,25 @@ BOOL IsAdministrator()
     if (!IsWindowsNT())
         return TRUE;
 
-    // The access check wants an impersonation token of our own; whatever
-    // happens below, the thread stops impersonating before we return.
+    // The access check wants an impersonation token: the thread's own, once
+    // it impersonates itself (without one, nobody passes); whatever happens
+    // below, the thread stops impersonating before we return.
     BOOL impersonating = ::ImpersonateSelf(SecurityImpersonation);
-    BOOL isAdministrator = FALSE;
-    HANDLE hToken = OpenCallerToken();
-    PSID pAdministrators = NULL;
-    PSECURITY_DESCRIPTOR pDescriptor = NULL;
-    PACL pAcl = NULL;
-    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
-    if (hToken && ::AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID,
-                                             DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &pAdministrators)) {
-        pDescriptor = ::LocalAlloc(LPTR, SECURITY_DESCRIPTOR_MIN_LENGTH);
-        if (pDescriptor)
-            isAdministrator = TokenHoldsAdministrators(hToken, pAdministrators, pDescriptor, &pAcl);
-    }
-
+    HANDLE hToken = NULL;
+    if (!::OpenThreadToken(::GetCurrentThread(), TOKEN_QUERY, FALSE, &hToken))
+        hToken = NULL;
+    GENERIC_MAPPING mapping = { ACCESS_READ, ACCESS_WRITE, 0, ACCESS_READ | ACCESS_WRITE };
+    BYTE privileges[sizeof(PRIVILEGE_SET)];
+    DWORD privilegesLength = sizeof privileges;
+    DWORD granted = 0;
+    BOOL accessStatus = FALSE;
+    BOOL isAdministrator =
+        hToken && ::AccessCheck(const_cast<AdministratorsOnlyDescriptor*>(&ADMINISTRATORS_ONLY), hToken, ACCESS_READ,
+                                &mapping, reinterpret_cast<PPRIVILEGE_SET>(privileges), &privilegesLength, &granted,
+                                &accessStatus) &&
+        accessStatus;
     if (impersonating)
         ::RevertToSelf();
-    if (pAcl)
-        ::LocalFree(pAcl);
-    if (pDescriptor)
-        ::LocalFree(pDescriptor);
-    if (pAdministrators)
-        ::FreeSid(pAdministrators);
     if (hToken)
         ::CloseHandle(hToken);
     return isAdministrator;

@@ -29,6 +29,7 @@ void CQuietInstall::Run()
     m_settings.m_strSystemFolder = GetSystemFolder();
     CProgressSink unseen;
     CFailureList failures;
-    CInstallOperations(m_settings, unseen, failures).Run();
-    m_outcome.ReportFailures(failures);
+    CRestartList restarts;
+    CInstallOperations(m_settings, unseen, failures, restarts).Run();
+    m_outcome.ReportWalk(failures, restarts);
 }

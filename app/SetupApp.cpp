@@ -13,6 +13,7 @@ namespace {
 const char PRODUCT_WINDOW_TITLE[] = "Varnolt";
 // A hung product must not hold setup for ever.
 const UINT PRODUCT_CLOSE_TIMEOUT_MS = 5000;
+const DWORD PRODUCT_EXIT_TIMEOUT_MS = 10000;
 
 typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD);
 
@@ -39,12 +40,14 @@ BOOL CSetupApp::InitApplication()
 BOOL CSetupApp::InitInstance()
 {
     m_hOwnProgram = OpenOwnProgramFile();
-    CString commandLine = ::GetCommandLineA();
-    BOOL removal = IsRemovalWord(GetCommandLineWord(commandLine));
-    CommandLineOptions options = ParseCommandLineOptions(commandLine);
+    CommandLineOptions options = ParseCommandLineOptions(::GetCommandLineA());
     m_outcome.SetQuiet(options.bQuiet);
     m_outcome.SetLogFile(options.strLogFile);
-    if (IsRefusedQuietLine(options, removal)) {
+    if (options.bHelp) {
+        m_outcome.MessageBox(NULL, COMMAND_LINE_HELP, "Setup", MB_ICONINFORMATION);
+        return FALSE;
+    }
+    if (IsRefusedQuietLine(options)) {
         m_outcome.SetExitCode(ERROR_INVALID_COMMAND_LINE);
         return FALSE;
     }
@@ -67,16 +70,27 @@ BOOL CSetupApp::InitInstance()
         return FALSE;
     }
     CQuietInstall quietInstall(m_outcome, m_hOwnProgram);
-    if (options.bQuiet && !removal && !quietInstall.TakeDestination(options.bDestinationGiven, options.strDestination))
+    if (options.bQuiet && !options.bRemoval &&
+        !quietInstall.TakeDestination(options.bDestinationGiven, options.strDestination))
         return FALSE;
 
+    // Its files are free only once its process has ended, which it may
+    // take a while to do after its window has gone. The process is opened
+    // first, so that its id cannot be another's by the time it is waited for.
     HWND hProduct = ::FindWindowA(NULL, PRODUCT_WINDOW_TITLE);
     if (hProduct) {
+        DWORD processId = 0;
+        ::GetWindowThreadProcessId(hProduct, &processId);
+        HANDLE hProcess = ::OpenProcess(SYNCHRONIZE, FALSE, processId);
         DWORD_PTR result;
-        ::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result);
+        if (::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result) &&
+            hProcess)
+            ::WaitForSingleObject(hProcess, PRODUCT_EXIT_TIMEOUT_MS);
+        if (hProcess)
+            ::CloseHandle(hProcess);
     }
 
-    if (removal) {
+    if (options.bRemoval) {
         CRemovalRun removalRun(m_outcome);
         removalRun.Run();
     } else if (options.bQuiet) {

@@ -83,7 +83,7 @@ constexpr bool EverySourceHasADigest()
     for (const FileEntry& row : FileTable) {
         bool recorded = row.nKind == FILE_SETUP_SELF;
         for (const MediaDigest& media : MediaDigestTable)
-            recorded = recorded || SameName(media.pszSourceName, row.pszSourceName);
+            recorded = recorded || SameName(media.szSourceName, row.pszSourceName);
         if (!recorded)
             return false;
     }
@@ -97,7 +97,7 @@ static_assert(EverySourceHasADigest(), "a source of the file table has no digest
 const BYTE* FindMediaDigest(const char* pszSourceName)
 {
     for (const MediaDigest& row : MediaDigestTable)
-        if (strcmp(row.pszSourceName, pszSourceName) == 0)
+        if (strcmp(row.szSourceName, pszSourceName) == 0)
             return row.digest;
     return NULL;
 }

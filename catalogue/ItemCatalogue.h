@@ -50,7 +50,7 @@ const DWORD INSTALLED_KB = 0xFFFFFFFF;
 // The SHA-256 of a product file as the build laid it out on the media.
 struct MediaDigest
 {
-    const char* pszSourceName;
+    char szSourceName[12];  // the name itself: the table holds no pointer to relocate
     BYTE digest[SHA256_LENGTH];
 };
 

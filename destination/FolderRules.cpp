@@ -1,6 +1,7 @@
 #include "FolderRules.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "../files/FileSystem.h"
+#include "../files/VerifiedCopy.h"
 #include "../paths/PathText.h"
 #include "../windows/PathIdentity.h"
 #include "../windows/WindowsFolders.h"
@@ -11,13 +12,18 @@ BOOL IsSharedFolder(const CString& longPath)
     CString windowsFolder = GetLongFolderPath(GetWindowsFolder());
     if (IsSameOrBelow(longPath, windowsFolder))
         return TRUE;
+    CString profiles = GetProfilesFolder();
     const CString shared[] = {
-        GetSystemFolder(),   GetProgramFilesFolder(), GetProgramFilesX86Folder(), GetProfilesFolder(),
+        GetSystemFolder(),      GetProgramFilesFolder(),  GetProgramFilesX86Folder(), profiles,
         GetUserProfileFolder(), GetCommonAppDataFolder(),
     };
     for (const CString& folder : shared)
         if (!folder.IsEmpty() && longPath.CompareNoCase(GetLongFolderPath(folder)) == 0)
             return TRUE;
+    // Every user's profile, not only the installing account's: an
+    // administrator may install for someone else, or run as SYSTEM.
+    if (!profiles.IsEmpty() && GetParentFolder(longPath).CompareNoCase(GetLongFolderPath(profiles)) == 0)
+        return TRUE;
 
     // Other names of the same folders (a junction, an administrative share)
     // are told by what they name: the path itself against each of them, and
@@ -48,15 +54,16 @@ BOOL IsMediaFolder(const CString& folder)
 BOOL IsUsableFolder(const CString& typedPath, int nameLength, CString* pLongForm)
 {
     CString path = WithoutTrailingSeparators(typedPath);
-    // The folder, a backslash, the name and the terminator.
-    if (path.GetLength() + 1 + nameLength + 1 > MAX_PATH)
-        return FALSE;
     const char* text = path;
     int rootLength = FullPathRootLength(text);
     if (rootLength == 0 || !text[rootLength] || !HasNamesKeptAsWritten(text, rootLength))
         return FALSE;
+    // What the install writes: the folder as Windows names it, a backslash,
+    // the name with the suffix of the copy written beside it, and the
+    // terminator.
     CString longForm = GetLongFolderPath(path);
-    if (IsSharedFolder(longForm) || IsMediaFolder(path))
+    if (longForm.GetLength() + 1 + nameLength + LONGEST_SIDE_SUFFIX + 1 > MAX_PATH || IsSharedFolder(longForm) ||
+        IsMediaFolder(path))
         return FALSE;
     CString root = path.Left(rootLength);
     if (text[rootLength - 1] != '\\')

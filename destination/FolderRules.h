@@ -7,8 +7,9 @@
 
 // Whether a full path (in its long form) is the Windows folder or lies below
 // it, or is one of the folders all programs or users share: Program Files
-// (and its x86 twin), the system folder, the folder of the user profiles,
-// the user's own profile, the all-users application data.
+// (and its x86 twin), the system folder, the folder of the user profiles
+// and every profile in it, the user's own profile wherever it lies, the
+// all-users application data.
 BOOL IsSharedFolder(const CString& longPath);
 // Whether the folder holds a file under a media name (one the install
 // renames, "VarnX.ex_" say): the media the product came from, never an

@@ -1,5 +1,6 @@
 #include "InstallDestination.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../files/FolderAccess.h"
 #include "../paths/PathText.h"
 #include "../windows/WindowsFolders.h"
 #include "../windows/WindowsVersion.h"
@@ -44,8 +45,8 @@ CString GetDefaultInstallFolder(const CString& registeredFolder)
 {
     if (!registeredFolder.IsEmpty())
         return registeredFolder;
-    CString systemFolder = GetSystemFolder();
-    return systemFolder.IsEmpty() ? CString() : JoinPath(systemFolder.Left(3) + "Program Files", PRODUCT_FOLDER_NAME);
+    CString programFiles = GetOwnProgramFilesFolder();
+    return programFiles.IsEmpty() ? CString() : JoinPath(programFiles, PRODUCT_FOLDER_NAME);
 }
 
 DestinationVerdict CheckDestination(const CString& destination, const RegisteredInstall& registered,
@@ -58,5 +59,6 @@ DestinationVerdict CheckDestination(const CString& destination, const Registered
         return DESTINATION_UNUSABLE;
     if (!registered.strFolder.IsEmpty() && destinationLong.CompareNoCase(registered.strFolder) != 0)
         return DESTINATION_NOT_REGISTERED;
-    return DESTINATION_TAKEN;
+    return IsFolderClosedToOthers(destinationLong, !registered.strFolder.IsEmpty()) ? DESTINATION_TAKEN
+                                                                               : DESTINATION_OPEN_TO_OTHERS;
 }

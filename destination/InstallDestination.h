@@ -18,8 +18,8 @@ struct RegisteredInstall
 };
 RegisteredInstall FindRegisteredInstall();
 // Where an install goes unless told otherwise: the registered install's
-// folder, else VarnX below Program Files on the system drive; empty when
-// the system cannot tell.
+// folder, else VarnX below the Program Files folder of the program's own
+// view; empty when the system cannot tell.
 CString GetDefaultInstallFolder(const CString& registeredFolder);
 
 enum DestinationVerdict
@@ -27,12 +27,16 @@ enum DestinationVerdict
     DESTINATION_TAKEN,
     DESTINATION_UNUSABLE,         // refused by the folder rules
     DESTINATION_NOT_REGISTERED,   // another folder than the registered install's
+    DESTINATION_OPEN_TO_OTHERS,   // a folder that users other than administrators can change
     DESTINATION_OTHER_BUILD,      // the other build is installed: nothing may be
 };
 // Whether an install may go into destination (as typed: "/" read as a
 // backslash, a trailing backslash dropped): none while the other build is
 // installed, else a usable folder, and the registered install's own when
-// there is one (a second copy would orphan the first). destinationLong
-// receives its long form, which is what the install uses.
+// there is one (a second copy would orphan the first); a folder that exists
+// must be closed to others, unless it is the registered install's, which
+// the install closes again, and so must be the folders above it, which are
+// not ours to close. destinationLong receives its long form, which is what
+// the install uses.
 DestinationVerdict CheckDestination(const CString& destination, const RegisteredInstall& registered,
                                     CString& destinationLong);

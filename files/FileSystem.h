@@ -1,18 +1,30 @@
 // Folders made and files deleted for the install, and the checks that keep
-// an elevated setup from writing through a link someone planted.
+// an elevated setup from changing anything through a link someone planted:
+// attributes and deletions go through a handle on the name itself, checked
+// first.
 #pragma once
 #include "../framework/String.h"
 
 // Anything, file or folder, at the path.
 BOOL PathExists(const CString& path);
-// Creates the folder after its missing parents; false for a folder that
-// exists already or one that cannot be made.
+// Creates the folder after its missing parents, each with the access list
+// of a folder of ours; false for a folder that exists already or one that
+// cannot be made.
 BOOL CreateFolderTree(CString path);
-// Whether the open file is a plain file (no link of any kind, one name) that
-// lies where the full path names it, and not where a junction above it leads.
-BOOL IsPlainFileAt(HANDLE hFile, const CString& fullPath);
-// Deletes the file once its last handle is closed (Vista on; FALSE before),
-// by the handle rather than by a name someone could have moved.
+// Opens the name itself (a link, not what it leads to; a folder too) with
+// the access and sharing given.
+HANDLE OpenName(const CString& path, DWORD access, DWORD share);
+// A file with one name that is no link (nor a folder): changing it changes
+// nothing else.
+BOOL IsPlainFile(const BY_HANDLE_FILE_INFORMATION& information);
+// Deletes the file once its last handle is closed (the NT family only), by
+// the handle rather than by a name someone could have moved.
 BOOL DeleteOpenFile(HANDLE hFile);
-// Deletes a file, read-only or not; a file that stays keeps its attributes.
-BOOL DeleteInstalledFile(CString path);
+// Deletes a file (or the link at its name, never what it leads to), and
+// only when its SHA-256 is pExpectedDigest, if one is given. A read-only
+// file is deleted too, unless it has a second name, whose file would lose
+// its attribute with it; a file that stays keeps its attributes.
+BOOL DeleteInstalledFile(CString path, const BYTE* pExpectedDigest = NULL);
+// Sets the attributes of the open file (FILE_WRITE_ATTRIBUTES), the NT
+// family only.
+BOOL SetAttributesOf(HANDLE hFile, DWORD attributes);

@@ -1,36 +1,11 @@
 #include "VerifiedCopy.h"
 #include "../paths/PathText.h"
 #include "../windows/WindowsVersion.h"
+#include "FileHash.h"
 #include "FileSystem.h"
 #include <string.h>
 
 namespace {
-
-// The whole file from its start, hashed and, given a copy, written there
-// too; false when a read or a write fails or the file ends before the end
-// its size gives.
-BOOL ReadHashed(HANDLE hFile, HANDLE hCopy, BYTE digest[SHA256_LENGTH])
-{
-    DWORD sizeHigh = 0;
-    DWORD sizeLow = ::GetFileSize(hFile, &sizeHigh);
-    if ((sizeLow == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) ||
-        ::SetFilePointer(hFile, 0, NULL, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
-        return FALSE;
-    CSha256 sha;
-    ULONGLONG total = 0;
-    BYTE buffer[16384];
-    DWORD read;
-    BOOL readable;
-    while ((readable = ::ReadFile(hFile, buffer, sizeof buffer, &read, NULL)) && read > 0) {
-        DWORD written;
-        if (hCopy && (!::WriteFile(hCopy, buffer, read, &written, NULL) || written != read))
-            return FALSE;
-        sha.Update(buffer, read);
-        total += read;
-    }
-    sha.Final(digest);
-    return readable && total == ((ULONGLONG)sizeHigh << 32 | sizeLow);
-}
 
 BOOL IsExpected(const BYTE digest[SHA256_LENGTH], const BYTE* pExpectedDigest)
 {
@@ -47,6 +22,42 @@ BOOL ReplaceWith(const CString& temporary, const CString& target)
     return (::DeleteFileA(target) || !PathExists(target)) && ::MoveFileA(temporary, target);
 }
 
+// A read-only earlier copy (from a CD, say) is replaced all the same, and
+// keeps its attribute if it stays. The attribute is changed through a
+// handle on the name, and never where a second name or a link would carry
+// the change to another file.
+BOOL ReplaceReadOnly(const CString& temporary, const CString& target)
+{
+    // The older family shares no deletion and has neither links nor other
+    // users: it changes the attribute by name.
+    if (!IsWindowsNT()) {
+        DWORD attributes = ::GetFileAttributesA(target);
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY) ||
+            !::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY))
+            return FALSE;
+        if (ReplaceWith(temporary, target))
+            return TRUE;
+        ::SetFileAttributesA(target, attributes);
+        return FALSE;
+    }
+    const DWORD ANY_SHARING = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    BY_HANDLE_FILE_INFORMATION before, after;
+    HANDLE hTarget = OpenName(target, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, ANY_SHARING);
+    BOOL cleared = ::GetFileInformationByHandle(hTarget, &before) && IsPlainFile(before) &&
+                   (before.dwFileAttributes & FILE_ATTRIBUTE_READONLY) &&
+                   SetAttributesOf(hTarget, before.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+    // Windows replaces no file that is open.
+    ::CloseHandle(hTarget);
+    if (!cleared || ReplaceWith(temporary, target))
+        return cleared;
+    hTarget = OpenName(target, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, ANY_SHARING);
+    if (::GetFileInformationByHandle(hTarget, &after) && after.nFileIndexLow == before.nFileIndexLow &&
+        after.nFileIndexHigh == before.nFileIndexHigh && after.dwVolumeSerialNumber == before.dwVolumeSerialNumber)
+        SetAttributesOf(hTarget, before.dwFileAttributes);
+    ::CloseHandle(hTarget);
+    return FALSE;
+}
+
 }
 
 HANDLE OpenInstallSource(const CString& path)
@@ -54,11 +65,7 @@ HANDLE OpenInstallSource(const CString& path)
     return ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, NULL);
 }
 
-BOOL HashFile(HANDLE hFile, BYTE digest[SHA256_LENGTH]) { return ReadHashed(hFile, NULL, digest); }
-
-CString GetTemporaryCopyPath(const CString& target) { return target + ".new"; }
-
-BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest)
+FileFate CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest)
 {
     // Bytes that are not the expected ones are never written anywhere: the
     // source, which nobody can write while it is held, is hashed before it
@@ -66,38 +73,30 @@ BOOL CopyInstallFile(HANDLE hSource, CString target, const BYTE* pExpectedDigest
     BYTE digest[SHA256_LENGTH];
     if (hSource == INVALID_HANDLE_VALUE ||
         (pExpectedDigest && (!HashFile(hSource, digest) || !IsExpected(digest, pExpectedDigest))))
-        return FALSE;
+        return FILE_FAILED;
     CString folder = GetParentFolder(target);
     if (!PathExists(folder) && !CreateFolderTree(folder))
-        return FALSE;
+        return FILE_FAILED;
 
-    // A leftover of a killed install goes first; a name that is taken again
-    // meanwhile (a link someone planted) fails the copy rather than being
-    // written through.
-    CString temporary = GetTemporaryCopyPath(target);
-    DeleteInstalledFile(temporary);
-    HANDLE hTemporary = ::CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+    // An earlier copy waiting for the restart would take this one's place.
+    // A name that is taken meanwhile (a link someone planted) fails the copy
+    // rather than being written through.
+    FileFate leftovers = RemoveLeftovers(target);
+    CString temporary = MakeOwnName(target, STAGED_ENDING);
+    HANDLE hTemporary = leftovers == FILE_FAILED ? INVALID_HANDLE_VALUE
+                                                 : ::CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_NEW,
+                                                                 FILE_ATTRIBUTE_NORMAL, NULL);
     if (hTemporary == INVALID_HANDLE_VALUE)
-        return FALSE;
+        return FILE_FAILED;
     FILETIME lastWrite;
-    BOOL complete = ReadHashed(hSource, hTemporary, digest) && IsExpected(digest, pExpectedDigest) &&
+    BOOL complete = CopyHashed(hSource, hTemporary, digest) && IsExpected(digest, pExpectedDigest) &&
                     ::GetFileTime(hSource, NULL, NULL, &lastWrite) &&
                     ::SetFileTime(hTemporary, NULL, NULL, &lastWrite) && ::FlushFileBuffers(hTemporary);
     ::CloseHandle(hTemporary);
 
-    BOOL replaced = complete && ReplaceWith(temporary, target);
-    // A read-only earlier copy (from a CD, say) is replaced all the same, and
-    // keeps its attribute if it stays. A link is never followed to change
-    // what it points at.
-    DWORD attributes = complete && !replaced ? ::GetFileAttributesA(target) : INVALID_FILE_ATTRIBUTES;
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
-        !(attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
-        ::SetFileAttributesA(target, attributes & ~FILE_ATTRIBUTE_READONLY)) {
-        replaced = ReplaceWith(temporary, target);
-        if (!replaced)
-            ::SetFileAttributesA(target, attributes);
-    }
-    if (!replaced)
+    BOOL replaced = complete && (ReplaceWith(temporary, target) || ReplaceReadOnly(temporary, target));
+    FileFate fate = replaced ? FILE_DONE : complete ? ReplaceInUse(temporary, target) : FILE_FAILED;
+    if (fate == FILE_FAILED)
         ::DeleteFileA(temporary);
-    return replaced;
+    return fate < leftovers ? fate : leftovers;
 }

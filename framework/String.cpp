@@ -174,10 +174,12 @@ CString CString::Mid(int first) const
 
 BOOL CString::LoadString(UINT id)
 {
-    // A string-table entry holds at most 4,096 characters.
-    char buffer[4097];
-    int length = ::LoadStringA(AfxGetResourceHandle(), id, buffer, sizeof buffer);
-    Assign(buffer, length > 0 ? length : 0);
+    // A string-table entry holds at most 4,096 characters; read into the
+    // string itself, a stack that large would need probing.
+    const int MAX_ENTRY = 4096;
+    char* buffer = GetBuffer(MAX_ENTRY);
+    int length = buffer ? ::LoadStringA(AfxGetResourceHandle(), id, buffer, MAX_ENTRY + 1) : 0;
+    ReleaseBuffer(length > 0 ? length : 0);
     return length > 0;
 }
 

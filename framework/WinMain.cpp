@@ -7,7 +7,8 @@
 // the program.
 #include "WinApp.h"
 
-extern "C" void __main();
+// The linker's list of static constructors: -1, the constructors, then 0.
+extern "C" void (*__CTOR_LIST__[])();
 extern "C" void __set_app_type(int);
 
 namespace {
@@ -26,8 +27,13 @@ extern "C" __attribute__((used, force_align_arg_pointer)) void WinMainCRTStartup
     // A fatal error of the runtime then shows its box instead of ending the
     // process without a word.
     __set_app_type(GUI_APP);
-    // The static objects, the application object among them. The program
-    // reads its command line and show state where it needs them.
-    __main();
+    // The static objects, the application object among them, constructed
+    // from the list's end as gcc's own start-up does. The program reads its
+    // command line and show state where it needs them.
+    void (**constructor)() = __CTOR_LIST__ + 1;
+    while (*constructor)
+        ++constructor;
+    while (--constructor != __CTOR_LIST__)
+        (*constructor)();
     ::ExitProcess(AfxWinMain(::GetModuleHandleA(NULL), NULL, NULL, SW_SHOWDEFAULT));
 }

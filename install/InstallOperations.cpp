@@ -1,5 +1,8 @@
 #include "InstallOperations.h"
 #include "../catalogue/ItemCatalogue.h"
+#include "../destination/InstallDestination.h"
+#include "../files/FileSystem.h"
+#include "../files/HeldFolder.h"
 #include "../files/OwnProgram.h"
 #include "../files/VerifiedCopy.h"
 #include "../paths/PathText.h"
@@ -28,13 +31,13 @@ DWORD InstalledKilobytes(const CString& installFolder, const CString& systemFold
 
 // A media file, held open until it is copied, and installed only as the
 // build laid it out.
-BOOL CopyFromMedia(const CString& sourceFolder, const char* pszSourceName, const CString& target)
+FileFate CopyFromMedia(const CString& sourceFolder, const char* pszSourceName, const CString& target)
 {
     const BYTE* pDigest = FindMediaDigest(pszSourceName);
     if (sourceFolder.IsEmpty() || !pDigest)
-        return FALSE;
+        return FILE_FAILED;
     HANDLE hSource = OpenInstallSource(JoinPath(sourceFolder, pszSourceName));
-    BOOL copied = CopyInstallFile(hSource, target, pDigest);
+    FileFate copied = CopyInstallFile(hSource, target, pDigest);
     if (hSource != INVALID_HANDLE_VALUE)
         ::CloseHandle(hSource);
     return copied;
@@ -69,29 +72,36 @@ BOOL WriteEntryValues(CRegValueWriter& writer, HKEY hKey, const CString& install
 }
 
 CInstallOperations::CInstallOperations(const InstallSettings& settings, CProgressSink& progress,
-                                       CFailureList& failures)
-    : m_settings(settings), m_progress(progress), m_failures(failures)
+                                       CFailureList& failures, CRestartList& restarts)
+    : m_settings(settings), m_progress(progress), m_failures(failures), m_restarts(restarts), m_bFolderTaken(FALSE)
 {
 }
 
-void CInstallOperations::Run()
+BOOL CInstallOperations::Run()
 {
-    // Without a destination there is nothing to copy; the registry rows
-    // still run and report what they cannot write.
-    if (!m_settings.m_strInstallPath.IsEmpty())
-        InstallFiles();
-    else
-        for (int row = 0; row < (int)ARRAYSIZE(FileTable); ++row)
-            m_progress.StepRow();
+    // What is in the install folder runs elevated again: the folder is made
+    // closed to others, or found so (the registered install's is closed
+    // again: an earlier version may have left it open), and held until the
+    // last row. Where it is not, nothing is written and nothing made to
+    // point at it: every row fails.
+    const CString& installFolder = m_settings.m_strInstallPath;
+    CHeldFolder heldFolder;
+    m_bFolderTaken = !installFolder.IsEmpty() && (PathExists(installFolder) || CreateFolderTree(installFolder)) &&
+                     heldFolder.Hold(installFolder) &&
+                     (installFolder.CompareNoCase(GetRegisteredInstallFolder()) != 0 ||
+                      heldFolder.Protect(installFolder)) &&
+                     heldFolder.IsClosedToOthers();
+    InstallFiles(heldFolder);
     InstallRegistry();
     if (m_settings.m_bCreateShortcuts)
         InstallShortcuts();
     else
         for (int row = 0; row < (int)ARRAYSIZE(ShortcutTable); ++row)
             m_progress.StepRow();
+    return m_bFolderTaken;
 }
 
-void CInstallOperations::InstallFiles()
+void CInstallOperations::InstallFiles(const CHeldFolder& heldFolder)
 {
     const CString& systemFolder = m_settings.m_strSystemFolder;
     const CString& installFolder = m_settings.m_strInstallPath;
@@ -106,11 +116,15 @@ void CInstallOperations::InstallFiles()
         // Setup.exe is the running program, held open since it started and
         // under its own signature.
         CString target = JoinPath(*pFolder, row.pszTargetName);
-        BOOL copied = !pFolder->IsEmpty() &&
-                      (row.nKind == FILE_SETUP_SELF ? CopyInstallFile(m_settings.m_hSetupProgram, target, NULL)
-                                                    : CopyFromMedia(sourceFolder, row.pszSourceName, target));
-        if (!copied)
+        FileFate copied = !m_bFolderTaken || pFolder->IsEmpty() ||
+                                  (GoesToInstallFolder(row) && !heldFolder.IsAt(installFolder))
+                              ? FILE_FAILED
+                          : row.nKind == FILE_SETUP_SELF ? CopyInstallFile(m_settings.m_hSetupProgram, target, NULL)
+                                                         : CopyFromMedia(sourceFolder, row.pszSourceName, target);
+        if (copied == FILE_FAILED)
             m_failures.Append("ファイルコピー：", target);
+        else if (copied != FILE_DONE)
+            m_restarts.Append(target, copied == FILE_WAITS);
         m_progress.PauseAfterItem();
     }
 }
@@ -127,8 +141,8 @@ void CInstallOperations::InstallRegistry()
         CString data = row.pszData;
         data.Replace(INSTALL_PATH_PLACEHOLDER, installFolder);
         HKEY hKey;
-        if (::RegCreateKeyExA(row.hRootKey, row.pszSubKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
-                              &hKey, NULL) != ERROR_SUCCESS) {
+        if (!m_bFolderTaken || ::RegCreateKeyExA(row.hRootKey, row.pszSubKey, 0, NULL, REG_OPTION_NON_VOLATILE,
+                                                 KEY_ALL_ACCESS, NULL, &hKey, NULL) != ERROR_SUCCESS) {
             m_failures.Append("レジストリ書き込み：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
             continue;
         }
@@ -163,7 +177,7 @@ void CInstallOperations::InstallShortcuts()
         CString target = row.pszTarget;
         BOOL needsSystemFolder = target.Replace(SYSTEM_PATH_PLACEHOLDER, hostFolder) > 0;
         target.Replace(INSTALL_PATH_PLACEHOLDER, m_settings.m_strInstallPath);
-        if (linksFolder.IsEmpty() || (needsSystemFolder && hostFolder.IsEmpty()) ||
+        if (!m_bFolderTaken || linksFolder.IsEmpty() || (needsSystemFolder && hostFolder.IsEmpty()) ||
             !CreateShortcut(linkPath, target, row.pszDescription, row.pszArguments))
             m_failures.Append("ショートカット作成：", linkPath);
         m_progress.PauseAfterItem();

@@ -5,6 +5,7 @@
 #include "../destination/InstallDestination.h"
 #include "../framework/String.h"
 #include "FailureList.h"
+#include "RestartList.h"
 
 class COutcome
 {
@@ -23,9 +24,15 @@ public:
     // Why a destination cannot be taken: the box the destination page
     // shows, here or in the log.
     void RefuseDestination(HWND hOwner, DestinationVerdict verdict, const CString& registeredFolder);
-    // After a walk: an empty list is a run with every row done; otherwise
-    // the list is shown in one box and the run has failed.
-    void ReportFailures(const CFailureList& failures);
+    // After a walk: a list of failures is shown in one box, and the files
+    // that wait for a restart in another. The run has failed where an item
+    // stays that could not be done; else a restart completes it where a
+    // file waits.
+    void ReportWalk(const CFailureList& failures, const CRestartList& restarts);
+    // Whether a copy waits for the restart to take its file's place.
+    BOOL CopyWaitsForRestart() const { return m_bCopyWaits; }
+    // A line for the log alone.
+    void Log(const char* pszText);
 
     void SetExitCode(int nExitCode) { m_nExitCode = nExitCode; }
     // Writes the log, if one is asked for, closed by the exit code; returns
@@ -34,6 +41,7 @@ public:
 
 private:
     BOOL m_bQuiet;
+    BOOL m_bCopyWaits;
     int m_nExitCode;
     CString m_strLogFile;
     CString m_strLog;

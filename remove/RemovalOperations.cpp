@@ -1,29 +1,41 @@
 #include "RemovalOperations.h"
 #include "../catalogue/ItemCatalogue.h"
 #include "../files/FileSystem.h"
-#include "../files/VerifiedCopy.h"
+#include "../files/FolderAccess.h"
+#include "../files/HeldFolder.h"
 #include "../paths/PathText.h"
 #include "../res/resource.h"
 #include "../windows/WindowsFolders.h"
 
 namespace {
 
-// Removes what a row names below its opened subkey.
-BOOL RemoveRegistryItem(const RegistryEntry& row, HKEY hKey)
+// Removes what a row names below its opened subkey: the registry's result.
+LONG RemoveRegistryItem(const RegistryEntry& row, HKEY hKey)
 {
     if (row.pszData)
-        return ::RegDeleteValueA(hKey, row.pszName) == ERROR_SUCCESS;
+        return ::RegDeleteValueA(hKey, row.pszName);
     CString keyPath;
     keyPath.Format("%s\\%s", row.pszSubKey, row.pszName);
     CRemovalOperations::DeleteKeyTree(row.hRootKey, keyPath);
-    return ::RegDeleteKeyA(hKey, row.pszName) == ERROR_SUCCESS;
+    return ::RegDeleteKeyA(hKey, row.pszName);
 }
 
 }
 
-CRemovalOperations::CRemovalOperations(CProgressSink& progress, CFailureList& failures)
-    : m_progress(progress), m_failures(failures)
+CRemovalOperations::CRemovalOperations(CProgressSink& progress, CFailureList& failures, CRestartList& restarts)
+    : m_progress(progress), m_failures(failures), m_restarts(restarts), m_bFoundAnything(FALSE)
 {
+}
+
+void CRemovalOperations::Record(FileFate fate, FileFate leftovers, const char* pszWhat, const CString& item,
+                                BOOL bGoneListed)
+{
+    FileFate worst = fate < leftovers ? fate : leftovers;
+    m_bFoundAnything = m_bFoundAnything || worst != FILE_ABSENT;
+    if (worst == FILE_DONE_AT_RESTART)
+        m_restarts.Append(item, FALSE);
+    if (worst == FILE_FAILED || (fate == FILE_ABSENT && bGoneListed))
+        m_failures.Append(pszWhat, item, worst == FILE_FAILED);
 }
 
 void CRemovalOperations::RemoveRegistry()
@@ -34,13 +46,16 @@ void CRemovalOperations::RemoveRegistry()
             continue;
 
         HKEY hKey;
-        BOOL removed = FALSE;
-        if (::RegOpenKeyExA(row.hRootKey, row.pszSubKey, 0, KEY_ALL_ACCESS, &hKey) == ERROR_SUCCESS) {
-            removed = RemoveRegistryItem(row, hKey);
+        LONG result = ::RegOpenKeyExA(row.hRootKey, row.pszSubKey, 0, KEY_ALL_ACCESS, &hKey);
+        if (result == ERROR_SUCCESS) {
+            result = RemoveRegistryItem(row, hKey);
             ::RegCloseKey(hKey);
         }
-        if (!removed && row.nKind != REG_REMOVE_QUIET)
-            m_failures.Append("レジストリ削除：HKEY_LOCAL_MACHINE\\", row.pszSubKey);
+        // Told as a file's; a quiet row is found, but never listed.
+        FileFate fate = result == ERROR_FILE_NOT_FOUND ? FILE_ABSENT
+                        : result == ERROR_SUCCESS || row.nKind == REG_REMOVE_QUIET ? FILE_DONE
+                                                                                    : FILE_FAILED;
+        Record(fate, FILE_ABSENT, "レジストリ削除：HKEY_LOCAL_MACHINE\\", row.pszSubKey, row.nKind != REG_REMOVE_QUIET);
         m_progress.PauseAfterItem();
     }
 }
@@ -80,8 +95,7 @@ void CRemovalOperations::RemoveShortcuts()
     for (const ShortcutEntry& row : ShortcutTable) {
         m_progress.StepRow();
         CString linkPath = JoinPath(groupFolder, row.pszLinkName);
-        if (!located || (PathExists(linkPath) && !DeleteInstalledFile(linkPath)))
-            m_failures.Append("ショートカット削除：", linkPath);
+        Record(located ? RemoveFile(linkPath) : FILE_FAILED, FILE_ABSENT, "ショートカット削除：", linkPath, FALSE);
         m_progress.PauseAfterItem();
     }
     // The group goes with its last link; a folder the user put anything in
@@ -90,27 +104,50 @@ void CRemovalOperations::RemoveShortcuts()
         ::RemoveDirectoryA(groupFolder);
 }
 
-void CRemovalOperations::RemoveFiles(const CString& installFolder)
+void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregistered)
 {
     CString systemFolder = GetSystemFolder();
+    // Held while it is emptied: nobody can swap it for a link to another
+    // program's folder meanwhile.
+    CHeldFolder heldFolder;
+    BOOL folderHeld = !installFolder.IsEmpty() && heldFolder.Hold(installFolder);
+    // A file in use is left to the restart only where nobody else can put
+    // something else at its name until then: in Windows' own folder, or in
+    // a registered install folder that it and the folders above close to
+    // others.
+    BOOL installFolderClosed = folderHeld && !bUnregistered && IsFolderClosedToOthers(installFolder);
 
     for (const FileEntry& row : FileTable) {
         m_progress.StepRow();
         const CString* pFolder = GetTargetFolder(row, installFolder, systemFolder);
         if (!pFolder)
             continue;
-        // A copy that a killed install left half-written goes without a word.
+        // What earlier runs left beside the file goes without a word of its
+        // own (a copy that a killed install left half-written, one that
+        // waits for the restart, which then finds nothing to move, a file
+        // moved aside), but for what lies beside a copy that nothing names
+        // as the install.
         CString path = JoinPath(*pFolder, row.pszTargetName);
-        if (!pFolder->IsEmpty())
-            DeleteInstalledFile(GetTemporaryCopyPath(path));
+        BOOL inInstallFolder = GoesToInstallFolder(row);
+        BOOL reachable = !pFolder->IsEmpty() && (!inInstallFolder || (folderHeld && heldFolder.IsAt(installFolder)));
+        BOOL leaveToRestart = !inInstallFolder || installFolderClosed;
+        FileFate leftovers =
+            reachable && !(inInstallFolder && bUnregistered) ? RemoveLeftovers(path, leaveToRestart) : FILE_ABSENT;
         // Setup.exe stays: it runs the removals.
-        if (row.nKind == FILE_SETUP_SELF)
+        if (row.nKind == FILE_SETUP_SELF) {
+            Record(FILE_ABSENT, leftovers, "ファイル削除：", path, FALSE);
             continue;
+        }
 
         // A folder the system could not name is never guessed at: the file
-        // is reported by its bare name and left alone.
-        if (pFolder->IsEmpty() || !DeleteInstalledFile(path))
-            m_failures.Append("ファイル削除：", path);
+        // is reported by its bare name and left alone; one that cannot be
+        // reached stays. Where nothing names the install, what lies beside
+        // this copy is deleted only if it is what the build laid out.
+        const BYTE* pDigest = inInstallFolder && bUnregistered ? FindMediaDigest(row.pszSourceName) : NULL;
+        FileFate fate = reachable               ? RemoveFile(path, pDigest, leaveToRestart)
+                        : pFolder->IsEmpty() ? FILE_ABSENT
+                                             : FILE_FAILED;
+        Record(fate, leftovers, "ファイル削除：", path, TRUE);
         m_progress.PauseAfterItem();
     }
 }

@@ -22,7 +22,8 @@ void CRemovalRun::Run()
     // the destination rules, which the media never do. Read before the
     // registry rows delete it.
     CString installFolder = GetRegisteredInstallFolder();
-    if (installFolder.IsEmpty())
+    BOOL unregistered = installFolder.IsEmpty();
+    if (unregistered)
         installFolder = AsInstallFolder(GetModuleFolder());
 
     // Removal goes ahead even without the panel's window; the panel then
@@ -39,17 +40,24 @@ void CRemovalRun::Run()
     }
 
     CFailureList failures;
-    CRemovalOperations operations(m_outcome.IsQuiet() ? unseen : shownProgress, failures);
+    CRestartList restarts;
+    CRemovalOperations operations(m_outcome.IsQuiet() ? unseen : shownProgress, failures, restarts);
     operations.RemoveRegistry();
     // Both builds have one Start-menu group: while the other build is
     // installed, the links are its own.
     if (!FindRegisteredInstall().bOtherBuild)
         operations.RemoveShortcuts();
-    operations.RemoveFiles(installFolder);
+    operations.RemoveFiles(installFolder, unregistered);
 
     // The panel's window, if it has one, goes before the final box.
     panel.DestroyWindow();
     if (failures.IsEmpty())
         m_outcome.MessageBox(NULL, "Varnolt を削除しました。", "確認", MB_ICONINFORMATION);
-    m_outcome.ReportFailures(failures);
+    m_outcome.ReportWalk(failures, restarts);
+    // Told apart from a removal that left nothing behind, for the scripts
+    // that make sure a product is gone.
+    if (!operations.FoundAnything()) {
+        m_outcome.Log("Varnolt は見つかりませんでした。");
+        m_outcome.SetExitCode(ERROR_UNKNOWN_PRODUCT);
+    }
 }

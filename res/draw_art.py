@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the wizard's picture strip (Strip.bmp), the program icon
-(Setup.ico) and the stand-in product's icon (../product/VarnX.ico) in the
-standard 16-colour palette. Each icon holds every size Windows asks for up
-to 200 %: 16 to 48 pixels in 16 colours (half a byte a pixel keeps them
-small), and 256 pixels as a PNG, which Windows reads inside an icon since
-Vista. Run it from this folder; its outputs are committed."""
+"""Draws the wizard's picture strip (Strip.bmp, run-length encoded), the
+program icon (Setup.ico) and the stand-in product's icon
+(../product/VarnX.ico) in the standard 16-colour palette. Each icon holds
+every size Windows asks for up to 200 %: 16 and 32 pixels as 16-colour
+bitmaps (half a byte a pixel keeps them small), 24, 48 and 256 pixels as
+16-colour PNGs, which Windows reads inside an icon since Vista. Run it from this folder; its
+outputs are committed."""
 import struct
 import zlib
 
@@ -35,8 +36,46 @@ def pack_rows(pixels, width, height):
     return bytes(out)
 
 
-def info_header(width, height, image_size):
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, 16, 0)
+def info_header(width, height, image_size, compression=0):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, compression, image_size, 0, 0, 16, 0)
+
+
+BI_RLE4 = 2
+
+
+def rle4_rows(pixels):
+    """BI_RLE4, bottom-up: each row as runs of one colour or of two taking
+    turns (a run is a count and the pair), closed by an end of line; the
+    last by an end of bitmap."""
+    out = bytearray()
+    for row in reversed(pixels):
+        x = 0
+        while x < len(row):
+            pair = row[x:x + 2]
+            count = 1
+            while x + count < len(row) and count < 255 and row[x + count] == pair[count % 2]:
+                count += 1
+            out += bytes((count, pair[0] << 4 | pair[-1]))
+            x += count
+        out += b"\0\0"
+    out[-1] = 1
+    return bytes(out)
+
+
+def unrle4_rows(data, width):
+    """Reads rle4_rows back, top row first."""
+    rows, row, at = [], [], 0
+    while True:
+        count, value = data[at], data[at + 1]
+        at += 2
+        if count:
+            row += [(value >> 4, value & 15)[i % 2] for i in range(count)]
+            continue
+        assert value in (0, 1) and len(row) == width, (value, len(row))
+        rows.insert(0, row)
+        row = []
+        if value == 1:
+            return rows
 
 
 def strip():
@@ -57,10 +96,11 @@ def strip():
     for y in range(160, 176):
         for x in range(27, 43):
             pixels[y][x] = WHITE
-    bits = pack_rows(pixels, width, height)
-    header = info_header(width, height, len(bits))
-    dib = header + palette_bytes() + bits
-    assert len(dib) == 7304, len(dib)
+    # Run-length encoded: the bands and diagonals are long runs, and every
+    # byte of the picture is in Setup.exe.
+    bits = rle4_rows(pixels)
+    assert unrle4_rows(bits, width) == pixels
+    dib = info_header(width, height, len(bits), BI_RLE4) + palette_bytes() + bits
     file_header = struct.pack("<2sIHHI", b"BM", 14 + len(dib), 0, 0, 14 + 40 + 64)
     with open("Strip.bmp", "wb") as f:
         f.write(file_header + dib)
@@ -108,19 +148,28 @@ def png_chunk(kind, data):
 
 
 def icon_png(pixels, size):
-    """The 16-colour palette at half a byte a pixel, index 0 transparent,
-    each row unfiltered: the flat colours and the repeating checks leave the
-    compressor little to do, and every byte of it is in Setup.exe."""
+    """Half a byte a pixel over the colours the image uses, index 0
+    transparent, each row unfiltered: the flat colours and the repeating
+    checks leave the compressor little to do, and every byte of it is in
+    Setup.exe."""
+    used = sorted({value for row in pixels for value in row})
+    assert used[0] == 0
     raw = bytearray()
     for row in pixels:
         raw.append(0)
         for x in range(0, size, 2):
-            raw.append(row[x] << 4 | row[x + 1])
+            raw.append(used.index(row[x]) << 4 | used.index(row[x + 1]))
     header = struct.pack(">IIBBBBB", size, size, 4, 3, 0, 0, 0)
-    palette = b"".join(bytes(colour) for colour in PALETTE)
+    palette = b"".join(bytes(PALETTE[value]) for value in used)
     return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) + png_chunk(b"PLTE", palette) +
             png_chunk(b"tRNS", b"\x00") + png_chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
             png_chunk(b"IEND", b""))
+
+# Windows before Vista reads only bitmap images, and draws a file's icon at
+# 16 and 32 pixels, and at 48 in one view of Explorer (Tiles), which there
+# gets the system's own icon: a 48-pixel bitmap would cost the program
+# 1.4 KB of its 64.
+PNG_SIZES = (24, 48, 256)
 
 
 def icon(path, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):
@@ -128,19 +177,18 @@ def icon(path, frame=NAVY, top=BLUE, bottom=(YELLOW, AQUA)):
     images = []
     for size in sizes:
         pixels = icon_pixels(size, frame, top, bottom)
-        images.append(icon_png(pixels, size) if size == 256 else icon_bitmap(pixels, size))
+        images.append(icon_png(pixels, size) if size in PNG_SIZES else icon_bitmap(pixels, size))
     offset = 6 + 16 * len(images)
     out = struct.pack("<HHH", 0, 1, len(images))
     for size, image in zip(sizes, images):
         # The directory writes 256 as 0; a PNG image counts 32 bits a pixel.
-        small = size < 256
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16 if small else 0, 0, 1, 4 if small else 32,
+        bitmap = size not in PNG_SIZES
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16 if bitmap else 0, 0, 1, 4 if bitmap else 32,
                            len(image), offset)
         offset += len(image)
     with open(path, "wb") as f:
         f.write(out + b"".join(images))
     return [len(image) for image in images]
-
 
 strip()
 print("Setup.ico", icon("Setup.ico"))

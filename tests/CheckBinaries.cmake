@@ -96,7 +96,7 @@ foreach(entry ${BINARIES})
     # common controls export the subclass calls by ordinal only: what they
     # lack is found at run time, never imported.
     if(format STREQUAL "pei-i386")
-        if(dump MATCHES "[ \t](SetWindowSubclass|DefSubclassProc|RemoveWindowSubclass|GetFileSizeEx|GetLongPathNameA|GetSystemWindowsDirectoryA|GetSystemWow64DirectoryA|IsWow64Process|SetDefaultDllDirectories|GetFinalPathNameByHandleA|SetFileInformationByHandle)\n")
+        if(dump MATCHES "[ \t](SetWindowSubclass|DefSubclassProc|RemoveWindowSubclass|GetFileSizeEx|GetLongPathNameA|GetSystemWindowsDirectoryA|GetSystemWow64DirectoryA|IsWow64Process|SetDefaultDllDirectories|GetFinalPathNameByHandleA|SetFileInformationByHandle|CreateBoundaryDescriptorW|AddSIDToBoundaryDescriptor|CreatePrivateNamespaceW|OpenPrivateNamespaceW)\n")
             message(FATAL_ERROR "${binary} imports ${CMAKE_MATCH_1} by name")
         endif()
         if(NOT dump MATCHES "MajorSubsystemVersion\t4\nMinorSubsystemVersion\t0\n")

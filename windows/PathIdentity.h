@@ -24,3 +24,8 @@ struct FolderIdentity
 // older family opens no folders).
 BOOL GetFolderIdentity(const CString& path, FolderIdentity& identity);
 
+
+// Whether a folder on the full path, or the path's last name itself, is a
+// link (a junction, a symbolic link) rather than a folder or a volume
+// mounted there: what is written below it would land elsewhere.
+BOOL LeadsThroughLink(const CString& fullPath);

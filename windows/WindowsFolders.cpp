@@ -42,6 +42,12 @@ CString MachineFolderSetting(const char* pszKey, const char* pszValue)
     return length == 0 || length > MAX_PATH ? CString() : WithoutTrailingSeparators(expanded);
 }
 
+// Empty but for a 32-bit program on 64-bit Windows.
+CString GetWow64SystemFolder()
+{
+    return IsWow64() ? FolderFrom(FindKernelFunction<GetFolderFn>("GetSystemWow64DirectoryA")) : CString();
+}
+
 CString ShellFolder(int csidl, BOOL bCreate)
 {
     char buffer[MAX_PATH];
@@ -67,6 +73,13 @@ CString GetProgramFilesX86Folder() { return MachineFolderSetting(CURRENT_VERSION
 
 CString GetProfilesFolder() { return MachineFolderSetting(PROFILE_LIST_KEY, "ProfilesDirectory"); }
 
+CString GetOwnProgramFilesFolder()
+{
+    // Shells before version 5 do not name it; their Windows has one view.
+    CString folder = ShellFolder(CSIDL_PROGRAM_FILES, FALSE);
+    return folder.IsEmpty() ? GetProgramFilesFolder() : folder;
+}
+
 CString GetUserProfileFolder() { return ShellFolder(CSIDL_PROFILE, FALSE); }
 
 CString GetCommonAppDataFolder() { return ShellFolder(CSIDL_COMMON_APPDATA, FALSE); }
@@ -83,8 +96,17 @@ CString ChooseAppletHostFolder(BOOL bWow64, BOOL bWindowsNT, const CString& syst
 
 CString GetAppletHostFolder(const CString& systemFolder)
 {
-    BOOL wow64 = IsWow64();
-    CString wow64SystemFolder =
-        wow64 ? FolderFrom(FindKernelFunction<GetFolderFn>("GetSystemWow64DirectoryA")) : CString();
-    return ChooseAppletHostFolder(wow64, IsWindowsNT(), systemFolder, wow64SystemFolder, GetWindowsFolder());
+    return ChooseAppletHostFolder(IsWow64(), IsWindowsNT(), systemFolder, GetWow64SystemFolder(), GetWindowsFolder());
+}
+
+CString UnredirectedPath(const CString& path, const CString& systemFolder, const CString& wow64SystemFolder)
+{
+    if (wow64SystemFolder.IsEmpty() || !IsSameOrBelow(path, systemFolder))
+        return path;
+    return wow64SystemFolder + path.Mid(systemFolder.GetLength());
+}
+
+CString GetUnredirectedPath(const CString& path)
+{
+    return UnredirectedPath(path, GetSystemFolder(), GetWow64SystemFolder());
 }

@@ -13,6 +13,9 @@ CString GetSystemFolder();
 CString GetProgramFilesFolder();
 CString GetProgramFilesX86Folder();
 CString GetProfilesFolder();
+// The Program Files folder of the program's own view: the x86 one for a
+// 32-bit program on 64-bit Windows.
+CString GetOwnProgramFilesFolder();
 // The user's own profile, and the application data all users share.
 CString GetUserProfileFolder();
 CString GetCommonAppDataFolder();
@@ -26,3 +29,9 @@ CString GetCommonProgramsFolder();
 CString ChooseAppletHostFolder(BOOL bWow64, BOOL bWindowsNT, const CString& systemFolder,
                                const CString& wow64SystemFolder, const CString& windowsFolder);
 CString GetAppletHostFolder(const CString& systemFolder);
+// The name Windows itself gives a path in the program's view: a 32-bit
+// program on 64-bit Windows names the system folder, whose files lie in the
+// 32-bit system folder. What the next restart carries out is read outside
+// that view, so it must name them there.
+CString UnredirectedPath(const CString& path, const CString& systemFolder, const CString& wow64SystemFolder);
+CString GetUnredirectedPath(const CString& path);

@@ -5,7 +5,7 @@
 IMPLEMENT_DYNAMIC(CMainPage, CPropertySheet)
 
 CMainPage::CMainPage(const char* pszCaption, COutcome& outcome, CWnd* pParentWnd, UINT iSelectPage)
-    : CPropertySheet(pszCaption, pParentWnd, iSelectPage), InstallSettings(), m_outcome(outcome)
+    : CPropertySheet(pszCaption, pParentWnd, iSelectPage), InstallSettings(), m_outcome(outcome), m_bInstallFolderTaken(FALSE)
 {
     m_psh.hIcon = ::LoadIconA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDI_SETUP), RT_GROUP_ICON),
                               MAKEINTRESOURCEA(IDI_SETUP));

@@ -20,6 +20,9 @@ public:
     virtual ~CMainPage();
 
     COutcome& m_outcome;
+    // Whether page 3 installed into a folder it could take; page 4 starts
+    // nothing from one it could not.
+    BOOL m_bInstallFolderTaken;
 
     CPage1 m_page1;
     CPage2 m_page2;

@@ -25,7 +25,6 @@ void CPage1::DoDataExchange(CDataExchange* pDX)
 BOOL CPage1::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     m_pSheet = CWnd::FromHandle(GetParent());
 
     m_strReadme.Empty();
@@ -52,6 +51,7 @@ BOOL CPage1::OnInitDialog()
 
 BOOL CPage1::OnSetActive()
 {
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     if (!m_pSheet)
         return FALSE;
     BOOL agreed = GetDlgItem(IDC_AGREE) && IsDlgButtonChecked(IDC_AGREE);

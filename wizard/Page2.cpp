@@ -29,7 +29,6 @@ void CPage2::DoDataExchange(CDataExchange* pDX)
 BOOL CPage2::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     m_pSheet = CWnd::FromHandle(GetParent());
 
     // A folder the system cannot name stays empty; nothing is built on it.
@@ -53,6 +52,7 @@ BOOL CPage2::OnInitDialog()
 
 BOOL CPage2::OnSetActive()
 {
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     if (!m_pSheet)
         return FALSE;
     m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_BACK | PSWIZB_NEXT);

@@ -30,7 +30,6 @@ void CPage3::DoDataExchange(CDataExchange* pDX)
 BOOL CPage3::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     m_pSheet = CWnd::FromHandle(GetParent());
     CancelToClose();
     SetTimer(INSTALL_TIMER_ID, INSTALL_DELAY_MS);
@@ -39,6 +38,7 @@ BOOL CPage3::OnInitDialog()
 
 BOOL CPage3::OnSetActive()
 {
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     if (m_pSheet)
         m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, 0);
     return CPropertyPage::OnSetActive();
@@ -59,10 +59,11 @@ void CPage3::RunInstall()
     m_ctlProgress.SetRange(0, CATALOGUE_STEPS);
     CShownProgress<CProgressCtrl> progress(m_ctlProgress);
     CFailureList failures;
-    CInstallOperations operations(*pSheet, progress, failures);
-    operations.Run();
+    CRestartList restarts;
+    CInstallOperations operations(*pSheet, progress, failures, restarts);
+    pSheet->m_bInstallFolderTaken = operations.Run();
 
-    pSheet->m_outcome.ReportFailures(failures);
+    pSheet->m_outcome.ReportWalk(failures, restarts);
     m_pSheet->PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_NEXT);
     m_pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_NEXT, 0);
 }

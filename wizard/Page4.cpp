@@ -14,14 +14,19 @@ END_MESSAGE_MAP()
 BOOL CPage4::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
-    CheckDlgButton(IDC_LAUNCH_PRODUCT, BST_CHECKED);
+    // Until the restart puts a waiting copy in place, the product would run
+    // new and old files together: it is not offered.
+    CMainPage* pSheet = static_cast<CMainPage*>(CWnd::FromHandle(GetParent()));
+    BOOL offered = pSheet && !pSheet->m_outcome.CopyWaitsForRestart();
+    CheckDlgButton(IDC_LAUNCH_PRODUCT, offered ? BST_CHECKED : BST_UNCHECKED);
+    ::EnableWindow(GetDlgItem(IDC_LAUNCH_PRODUCT), offered);
     UpdateData(FALSE);
     return TRUE;
 }
 
 BOOL CPage4::OnSetActive()
 {
+    m_strip.FitToFrame(GetDlgItem(IDC_STRIP));
     ::PostMessageA(GetParent(), PSM_SETWIZBUTTONS, 0, PSWIZB_FINISH);
     return CPropertyPage::OnSetActive();
 }
@@ -37,7 +42,7 @@ BOOL CPage4::OnWizardFinish()
 void CPage4::LaunchProduct()
 {
     CMainPage* pSheet = static_cast<CMainPage*>(CWnd::FromHandle(GetParent()));
-    if (!pSheet)
+    if (!pSheet || !pSheet->m_bInstallFolderTaken)
         return;
     CString program;
     program.Format("%s\\VarnX.exe", (const char*)pSheet->m_strInstallPath);

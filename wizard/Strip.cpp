@@ -10,6 +10,20 @@ CStrip::~CStrip()
 
 void CStrip::FitToFrame(HWND hStrip)
 {
+    // Once: the sheet gives the page the same size each time it shows it.
+    if (m_hFitted)
+        return;
+
+    // The frame ends where the page does: the page clips what lies below.
+    HWND hPage = ::GetParent(hStrip);
+    RECT strip, page;
+    ::GetWindowRect(hStrip, &strip);
+    ::MapWindowPoints(NULL, hPage, reinterpret_cast<POINT*>(&strip), 2);
+    ::GetClientRect(hPage, &page);
+    if (strip.bottom > page.bottom)
+        ::SetWindowPos(hStrip, NULL, 0, 0, strip.right - strip.left, page.bottom - strip.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
     HBITMAP hPicture = reinterpret_cast<HBITMAP>(::SendMessageA(hStrip, STM_GETIMAGE, IMAGE_BITMAP, 0));
     BITMAP picture;
     RECT frame;
@@ -38,8 +52,7 @@ void CStrip::FitToFrame(HWND hStrip)
         ::StretchBlt(hTo, 0, 0, frame.right, frame.bottom, hFrom, 0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
         ::SelectObject(hFrom, hOldFrom);
         ::SelectObject(hTo, hOldTo);
-        // The static hands back what it showed: the picture it loaded, or
-        // an earlier fit. Neither is shown any more.
+        // The static hands back the picture it loaded, shown no more.
         ::DeleteObject(reinterpret_cast<HGDIOBJ>(
             ::SendMessageA(hStrip, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hFitted))));
         m_hFitted = hFitted;

@@ -8,6 +8,7 @@
 #include "../support/WindowDriver.h"
 #include "../support/WizardDriver.h"
 #include <commctrl.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <memory>
@@ -36,7 +37,13 @@ std::string InstalledPath(const InstalledFile& file, const std::string& installF
     return (file.inSystemFolder ? SystemFilesFolder() : installFolder) + "\\" + file.target;
 }
 
-std::string DefaultDestination() { return SystemFolder().substr(0, 3) + "Program Files\\VarnX"; }
+// The shell's Program Files of the program's own view.
+std::string DefaultDestination()
+{
+    char programFiles[MAX_PATH] = "";
+    SHGetSpecialFolderPathA(NULL, programFiles, CSIDL_PROGRAM_FILES, FALSE);
+    return std::string(programFiles) + "\\VarnX";
+}
 
 int CountProductWindows()
 {
@@ -100,12 +107,14 @@ SIZE PageBaseUnits(int dpi)
 }
 
 // The strip's frame in each page's template, in dialog units.
-const RECT STRIP_FRAMES[] = { { 0, 0, 41, 152 }, { 0, 0, 41, 135 }, { 0, 0, 41, 135 }, { 0, 0, 41, 135 } };
+const RECT STRIP_FRAMES[] = { { 0, 0, 41, 153 }, { 0, 0, 41, 135 }, { 0, 0, 41, 135 }, { 0, 0, 41, 135 } };
 
 // Every visible control of the sheet and its current page: no access key is
 // used twice, every button of the page has one, every control of the page
 // lies inside it, and the page inside the sheet. The strip fills the frame
-// its template gives it at the display's scale.
+// its template gives it at the display's scale, as far as the page shows it:
+// the sheet sizes the pages in units of its own font, and may make one a
+// pixel shorter than its template.
 void ExpectWellFormedPage(const WizardDriver& wizard, int dpi)
 {
     struct Walk
@@ -145,11 +154,15 @@ void ExpectWellFormedPage(const WizardDriver& wizard, int dpi)
     const RECT& inTemplate = STRIP_FRAMES[wizard.CurrentPage()];
     RECT frame = { MulDiv(inTemplate.left, unit.cx, 4), MulDiv(inTemplate.top, unit.cy, 8),
                    MulDiv(inTemplate.right, unit.cx, 4), MulDiv(inTemplate.bottom, unit.cy, 8) };
+    RECT page = {}, shown = {};
+    GetClientRect(walk.page, &page);
+    IntersectRect(&shown, &frame, &page);
+    EXPECT_LE(frame.bottom - shown.bottom, 1) << "the page's height at " << dpi << " dpi: " << page.bottom;
     RECT strip = {};
     GetWindowRect(GetDlgItem(walk.page, IDC_STRIP), &strip);
     MapWindowPoints(NULL, walk.page, reinterpret_cast<POINT*>(&strip), 2);
     auto corners = [](const RECT& rect) { return std::make_tuple(rect.left, rect.top, rect.right, rect.bottom); };
-    EXPECT_EQ(corners(frame), corners(strip)) << "the strip's frame at " << dpi << " dpi";
+    EXPECT_EQ(corners(shown), corners(strip)) << "the strip's frame at " << dpi << " dpi";
 }
 
 class InstallWizard : public testing::Test
@@ -177,17 +190,17 @@ protected:
         return process;
     }
 
-    // Every file where the catalogue puts it (but one that was not
-    // installed), byte for byte as the build laid it out and writable; the
-    // three values with the folder filled in.
-    void ExpectInstalledFiles(const std::string& installFolder, const char* notInstalled = "")
+    // Every file where the catalogue puts it (but those of a name that was
+    // not installed), byte for byte as the build laid it out and writable;
+    // the three values with the folder filled in.
+    void ExpectInstalledFiles(const std::string& installFolder, const std::string& notInstalled = "")
     {
         for (const InstalledFile& file : INSTALLED_FILES) {
             std::string target = InstalledPath(file, installFolder);
             if (file.inSystemFolder && NativeSystemFolder() != SystemFilesFolder()) {
                 EXPECT_FALSE(FileExists(NativeSystemFolder() + "\\" + file.target)) << "in the 64-bit system folder";
             }
-            if (target == SystemFilesFolder() + "\\" + notInstalled)
+            if (notInstalled == file.target)
                 continue;
             EXPECT_EQ(ReadFile(MediaFolder() + "\\" + file.source), ReadFile(target)) << target;
             EXPECT_FALSE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY) << target;
@@ -227,6 +240,22 @@ protected:
                 << value.first;
             EXPECT_EQ(value.second, number) << value.first;
         }
+    }
+
+    // Nothing that a run writes first or moves aside is left beside a file.
+    void ExpectNothingBeside(const std::string& installFolder)
+    {
+        for (const InstalledFile& file : INSTALLED_FILES)
+            EXPECT_EQ(std::vector<std::string>(),
+                      FilesBeside((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target));
+    }
+
+    // A removal leaves Setup.exe alone of the files, to run removals.
+    void ExpectOnlySetupLeft(const std::string& installFolder)
+    {
+        for (const InstalledFile& file : INSTALLED_FILES)
+            EXPECT_EQ(file.source == std::string("Setup.exe"), FileExists(InstalledPath(file, installFolder)))
+                << file.target;
     }
 
     // The four links, read back through the shell's link object.
@@ -451,10 +480,13 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
     const std::string programs = CommonProgramsFolder() + "\\Varnolt\\";
     ExpectLinks(installFolder);
 
-    // Copies a killed install left half-written go with the removal, unreported.
-    WriteFile(installFolder + "\\VarnX.exe.new", "half");
-    WriteFile(installFolder + "\\Setup.exe.new", "half");
-    WriteFile(SystemFilesFolder() + "\\VarnX.cpl.new", "half");
+    // Copies and moved-aside files that earlier runs left go with the
+    // removal, unreported; a file of another name stays.
+    const std::string leftovers[] = { installFolder + "\\VarnX.exe.1f-2a.new", installFolder + "\\Setup.exe.new",
+                                      SystemFilesFolder() + "\\VarnX.cpl.3-4b.old" };
+    for (const std::string& leftover : leftovers)
+        WriteFile(leftover, "half");
+    WriteFile(installFolder + "\\Readme.txt.old", "the user's own");
 
     // The uninstall entry's own command line, run as the shell runs it.
     const std::string command = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str();
@@ -468,16 +500,15 @@ TEST_P(InstallWizardAtScale, FourPagesInstallEverythingAndTheUninstallEntryRemov
     for (const char* name : LINK_NAMES)
         EXPECT_FALSE(FileExists(programs + name)) << name;
     EXPECT_FALSE(FolderExists(programs)) << "the emptied group goes";
-    for (const std::string& leftover : { installFolder + "\\VarnX.exe.new", installFolder + "\\Setup.exe.new",
-                                         SystemFilesFolder() + "\\VarnX.cpl.new" })
+    for (const std::string& leftover : leftovers)
         EXPECT_FALSE(FileExists(leftover)) << leftover;
     EXPECT_EQ("the user's own", ReadFile(installFolder + "\\notes.txt"));
-    for (const InstalledFile& file : INSTALLED_FILES)
-        EXPECT_EQ(file.source == std::string("Setup.exe"), FileExists(InstalledPath(file, installFolder))) << file.target;
+    EXPECT_EQ("the user's own", ReadFile(installFolder + "\\Readme.txt.old"));
+    ExpectOnlySetupLeft(installFolder);
     RemovalOutcome again = RunRemoval("", command, "cycle-removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(installFolder), again.text);
-    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, again.exitCode);
+    EXPECT_EQ((DWORD)ERROR_UNKNOWN_PRODUCT, again.exitCode) << "nothing of Varnolt was found";
 
     EXPECT_FALSE(planted.WasStarted(0)) << ReadFile(planted.Record());
     RemoveTree(installParent);
@@ -499,12 +530,14 @@ protected:
     {
         if (m_heldApplet)
             FreeLibrary(m_heldApplet);
+        CloseHandle(m_heldLibrary);
     }
 
     // An earlier install, registered, with other contents (some of them
     // read-only) and no links; another program's folder beside it, which
     // setup does not take over unasked; an applet held loaded by another
-    // program, an earlier library in the system folder.
+    // program, a library held open so that it cannot even be renamed, an
+    // earlier library in the system folder.
     void MakeEarlierInstall()
     {
         CreateDirectoryA(m_tools.c_str(), NULL);
@@ -514,6 +547,9 @@ protected:
         RemoveTree(CommonProgramsFolder() + "\\Varnolt");
         WriteFile(m_installFolder + "\\VarnX.dll", "an older library");
         SetFileAttributesA((m_installFolder + "\\VarnX.dll").c_str(), FILE_ATTRIBUTE_READONLY);
+        m_heldLibrary =
+            CreateFileA((m_installFolder + "\\VarnX.dll").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, m_heldLibrary);
         SetStringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "DisplayName", "an older name");
         m_heldApplet = LoadLibraryA((SystemFilesFolder() + "\\VarnX.cpl").c_str());
         ASSERT_NE(nullptr, m_heldApplet);
@@ -627,32 +663,52 @@ protected:
     }
 
     // The user's own program swaps the library on the media as soon as the
-    // install folder's copy is in place, before the system folder's row.
+    // install folder's library is done with (its copy waits for the
+    // restart), before the system folder's rows, and tries to swap the
+    // install folder for another program's. Windows keeps a folder that is
+    // held open where it is; Wine lets it be renamed, and the install then
+    // writes nothing into what stands at its name.
     void SwapMediaLibraryOnceCopied()
     {
         const std::string mediaLibrary = m_media + "\\VarnX.dl_";
-        const std::string builtLibrary = ReadFile(MediaFolder() + "\\VarnX.dl_");
         bool swapped = false;
         for (DWORD start = GetTickCount(); !swapped && GetTickCount() - start < 20000; Sleep(5))
-            if (ReadFile(m_installFolder + "\\VarnX.dll") == builtLibrary) {
+            if (PendingFileRenames().find(m_installFolder + "\\VarnX.dll") != std::string::npos) {
                 SetFileAttributesA(mediaLibrary.c_str(), FILE_ATTRIBUTE_NORMAL);
                 swapped = CopyFileA((m_media + "\\VarnX.cp_").c_str(), mediaLibrary.c_str(), FALSE);
+                m_folderSwapped = MoveFileA(m_installFolder.c_str(), (m_installFolder + "-away").c_str());
+                if (m_folderSwapped) {
+                    CreateDirectoryA(m_installFolder.c_str(), NULL);
+                    for (const char* name : SWAPPED_NAMES)
+                        WriteFile(m_installFolder + "\\" + name,
+                                  std::string(ReadFile(m_installFolder + "-away\\" + name).size(), 'x'));
+                }
             }
         EXPECT_TRUE(swapped);
     }
 
-    // The failures are listed once, before the finish page.
+    // The failures are listed once, then the files in use, before the
+    // finish page: the held applet is replaced at once (moved aside), the
+    // held library at the restart.
     void ExpectFailureBoxBeforeTheFinishPage(WizardDriver& wizard, HANDLE setup)
     {
         HWND box = WaitForWindow(BOX_CLASS, "ERROR!", setup);
         ASSERT_NE(nullptr, box);
-        EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + m_installFolder + "\\VarnX.exe\nファイルコピー：" +
-                      m_installFolder + "\\Readme.txt\nファイルコピー：" + SystemFolder() +
-                      "\\VarnX.cpl\nファイルコピー：" + SystemFolder() + "\\VarnX.dll\n",
+        const std::string swappedFolderLine = m_folderSwapped ? "ファイルコピー：" + m_installFolder + "\\Setup.exe\n" : "";
+        EXPECT_EQ("下記の内容が失敗しました。\n\nファイルコピー：" + m_installFolder + "\\VarnX.exe\n" + swappedFolderLine +
+                      "ファイルコピー：" + m_installFolder + "\\Readme.txt\nファイルコピー：" + SystemFolder() +
+                      "\\VarnX.dll\n",
                   MessageBoxText(box));
         EXPECT_EQ(2, wizard.CurrentPage());
         SaveScreenshot(box, "wizard-install-failure");
         PressButton(box, IDOK);
+        HWND inUse = WaitForWindow(BOX_CLASS, "確認", setup);
+        ASSERT_NE(nullptr, inUse);
+        EXPECT_EQ(RestartReport({ m_installFolder + "\\VarnX.dll", SystemFolder() + "\\VarnX.cpl" }),
+                  MessageBoxText(inUse));
+        EXPECT_EQ(2, wizard.CurrentPage());
+        SaveScreenshot(inUse, "wizard-files-in-use");
+        PressButton(inUse, IDOK);
         ASSERT_TRUE(wizard.WaitForPage(3));
         Sleep(1000);
         EXPECT_EQ(nullptr, FindWindowA(BOX_CLASS, "ERROR!")) << "the install ran once";
@@ -660,11 +716,11 @@ protected:
             << "the shortcut steps are taken without links";
     }
 
+    // New and old files would run together until the restart.
     void FinishWithoutStartingTheProduct(WizardDriver& wizard, ChildProcess& setup)
     {
-        wizard.ClickControl(IDC_LAUNCH_PRODUCT);
-        Sleep(200);
         EXPECT_FALSE(wizard.Checked(IDC_LAUNCH_PRODUCT));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(wizard.CurrentPageWindow(), IDC_LAUNCH_PRODUCT)));
         wizard.ClickSheetButton(WIZARD_FINISH);
         EXPECT_TRUE(setup.WaitForExit());
         EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, setup.ExitCode());
@@ -672,23 +728,53 @@ protected:
     }
 
     // The earlier program and readme stay as they were: good copies. So
-    // does the earlier system library, with nothing left beside it.
+    // does the earlier system library, with nothing left beside it. The held
+    // library's copy waits beside it for the restart; the applet that stays
+    // loaded was moved aside.
     void ExpectEarlierCopiesKept()
     {
         ExpectInstalledFiles(m_installFolder, "VarnX.dll");
         EXPECT_EQ("an earlier system library", ReadFile(m_systemLibrary));
-        EXPECT_FALSE(FileExists(m_systemLibrary + ".new"));
+        EXPECT_TRUE(FilesBeside(m_systemLibrary).empty());
+        std::vector<std::string> waiting = FilesBeside(m_installFolder + "\\VarnX.dll");
+        ASSERT_EQ(1u, waiting.size());
+        EXPECT_EQ(ReadFile(MediaFolder() + "\\VarnX.dl_"), ReadFile(waiting[0]));
+        EXPECT_NE(std::string::npos, PendingFileRenames().find("\\??\\" + waiting[0] + '\0' + "!\\??\\" +
+                                                                m_installFolder + "\\VarnX.dll" + '\0'));
+        EXPECT_EQ(1u, FilesBeside(SystemFolder() + "\\VarnX.cpl").size());
         EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt")) << "no links without the check box";
     }
 
-    // Nothing read-only is left in the way: only the held applet fails.
+    // What stood at the install folder's name after a swap (another
+    // program's files, of the sizes of ours) got nothing; the install
+    // folder comes back for the removal.
+    void PutTheInstallFolderBack()
+    {
+        if (!m_folderSwapped)
+            return;
+        for (const char* name : SWAPPED_NAMES) {
+            std::string content = ReadFile(m_installFolder + "\\" + name);
+            EXPECT_EQ(std::string(content.size(), 'x'), content) << name;
+        }
+        RemoveTree(m_installFolder);
+        EXPECT_TRUE(MoveFileA((m_installFolder + "-away").c_str(), m_installFolder.c_str()));
+    }
+
+    // Nothing read-only is left in the way. The library, let go by now,
+    // goes with its waiting copy, which the restart then cannot put back;
+    // the applet moved aside, still loaded, goes at the restart.
     void RemoveWithTheAppletHeld()
     {
+        CloseHandle(m_heldLibrary);
+        m_heldLibrary = INVALID_HANDLE_VALUE;
+        EXPECT_EQ("an older library", ReadFile(m_installFolder + "\\VarnX.dll"));
         RemovalOutcome removed = RunRemoval(
             "", StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "UnInstallString").c_str(), "wizard-readonly-removal");
-        EXPECT_EQ("ERROR!", removed.caption);
-        EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + SystemFolder() + "\\VarnX.cpl\n", removed.text)
-            << "the applet still held";
+        EXPECT_EQ("Varnolt を削除しました。", removed.text);
+        EXPECT_EQ(RestartReport({ SystemFolder() + "\\VarnX.cpl" }), removed.restartText);
+        EXPECT_EQ((DWORD)ERROR_SUCCESS_REBOOT_REQUIRED, removed.exitCode);
+        EXPECT_FALSE(FileExists(m_installFolder + "\\VarnX.dll"));
+        EXPECT_TRUE(FilesBeside(m_installFolder + "\\VarnX.dll").empty());
         FreeLibrary(m_heldApplet);
         m_heldApplet = nullptr;
         for (const char* name : MEDIA_FILES)
@@ -700,6 +786,9 @@ protected:
     const std::string m_tools;
     const std::string m_systemLibrary;
     HMODULE m_heldApplet = nullptr;
+    HANDLE m_heldLibrary = INVALID_HANDLE_VALUE;
+    bool m_folderSwapped = false;
+    static constexpr const char* SWAPPED_NAMES[] = { "VarnX.dll", "VarnX.exe", "Setup.exe", "Readme.txt" };
 };
 
 TEST_F(InstallWizardOverAnEarlierInstall, RefusedDestinationsThenMediaNotAsBuiltOrSwappedWithAFileInUse)
@@ -715,6 +804,7 @@ TEST_F(InstallWizardOverAnEarlierInstall, RefusedDestinationsThenMediaNotAsBuilt
     SwapMediaLibraryOnceCopied();
     ASSERT_NO_FATAL_FAILURE(ExpectFailureBoxBeforeTheFinishPage(wizard, setup->Handle()));
     FinishWithoutStartingTheProduct(wizard, *setup);
+    PutTheInstallFolderBack();
     ExpectEarlierCopiesKept();
     RemoveWithTheAppletHeld();
 }
@@ -745,17 +835,27 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FolderExists(installParent));
 
+    // An install killed halfway: the next run finishes it.
+    {
+        ChildProcess killed(setup, setup + " /S /D=" + installFolder);
+        for (DWORD start = GetTickCount(); !FileExists(installFolder + "\\VarnX.dll") && GetTickCount() - start < 30000;)
+            Sleep(1);
+        TerminateProcess(killed.Handle(), 1);
+    }
+
     // The folder runs to the end of the line, spaces and all; the log's
-    // name is quoted. A link planted at the log's name is not written
-    // through: the log goes nowhere rather than into another file.
+    // name is quoted; the switches in any case. A link planted at the log's
+    // name is not written through: the log goes nowhere rather than into
+    // another file.
     const std::string victim = m_root / "another file";
     WriteFile(victim, "not the log");
     ASSERT_TRUE(CreateHardLinkA(log.c_str(), victim.c_str(), NULL));
-    const std::string quietLine = setup + " /S /LOG=\"" + log + "\" /D=" + installFolder;
+    const std::string quietLine = setup + " /s /log=\"" + log + "\" /d=" + installFolder;
     EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
     EXPECT_EQ("not the log", ReadFile(victim));
     DeleteFileA(log.c_str());
     ExpectInstalledFiles(installFolder);
+    ExpectNothingBeside(installFolder);
     ExpectLinks(installFolder);
     EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000)) << "over itself";
     EXPECT_EQ("終了コード：0\r\n", logText());
@@ -768,16 +868,155 @@ TEST_F(InstallWizard, QuietInstallAndRemovalShowNoWindowAndSayHowTheyWentByExitC
                   "\r\n\r\n別のフォルダにインストールするには、先に Varnolt を削除してください。\r\n終了コード：1639\r\n",
               logText());
 
-    // The entry's quiet command, as a deployment tool runs it, twice.
+    // The entry's quiet command, as a deployment tool runs it with what
+    // its template appends.
     const std::string quietRemoval = StringValue(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, "QuietUninstallString").c_str();
-    const std::string logged = quietRemoval.substr(0, quietRemoval.rfind(' ')) + " /LOG=\"" + log + "\" /uninstall";
+    const std::string logged = quietRemoval + " /LOG=\"" + log + "\" /NoRestart";
     EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_SUCCESS, 30000));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FileExists(installFolder + "\\VarnX.exe"));
     EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt"));
     const std::string question = "[確認]\r\nVarnolt を削除しますか？\r\n";
     EXPECT_EQ(question + "[確認]\r\nVarnolt を削除しました。\r\n終了コード：0\r\n", logText());
-    EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_INSTALL_FAILURE, 30000));
-    EXPECT_EQ(question + WithCrLf("[ERROR!]\n" + NothingLeftReport(installFolder) + "\n終了コード：1603\n"), logText());
+
+    // A removal killed halfway: the next run leaves nothing but Setup.exe,
+    // and the one after finds nothing of Varnolt.
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
+    DeleteFileA(log.c_str());
+    {
+        ChildProcess killed("", quietRemoval);
+        for (DWORD start = GetTickCount(); KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY) && GetTickCount() - start < 30000;)
+            Sleep(1);
+        TerminateProcess(killed.Handle(), 1);
+    }
+    ChildProcess rerun("", quietRemoval);
+    EXPECT_TRUE(rerun.WaitForExit());
+    EXPECT_TRUE(rerun.ExitCode() == ERROR_SUCCESS || rerun.ExitCode() == ERROR_UNKNOWN_PRODUCT) << rerun.ExitCode();
+    ExpectOnlySetupLeft(installFolder);
+    ExpectNothingBeside(installFolder);
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY));
+    EXPECT_FALSE(FolderExists(CommonProgramsFolder() + "\\Varnolt"));
+    EXPECT_TRUE(EndsWithoutAWindow("", logged, ERROR_UNKNOWN_PRODUCT, 30000));
+    EXPECT_EQ(question + WithCrLf("[ERROR!]\n" + NothingLeftReport(installFolder) +
+                                  "\nVarnolt は見つかりませんでした。\n終了コード：1605\n"),
+              logText());
     RemoveTree(installParent);
+}
+
+TEST_F(InstallWizard, AFullDiskLosesNothingAndTheNextRunWithRoomCompletes)
+{
+    // Drive X: is a disk of 256 KB of its own (tests/SmallDrive.sh).
+    ULARGE_INTEGER available, total;
+    if (!GetDiskFreeSpaceExA("X:\\", &available, &total, NULL) || total.QuadPart > 1024 * 1024)
+        GTEST_SKIP() << "no small drive X: (mounting a tmpfs was not allowed): the full disk is not tried";
+    const std::string setup = m_media + "\\Setup.exe";
+    const std::string installFolder = "X:\\VarnX", filler = "X:\\filler", log = m_root / "full.log";
+    RemoveTree(installFolder);
+    DeleteFileA(filler.c_str());
+    const std::string quietLine = setup + " /S /LOG=\"" + log + "\" /D=" + installFolder;
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
+
+    // Earlier copies, then a disk without room for anything more.
+    for (const char* name : INSTALL_FOLDER_FILES)
+        WriteFile(installFolder + "\\" + name, std::string("an earlier ") + name);
+    HANDLE fill = CreateFileA(filler.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    const std::string block(4096, 'f');
+    DWORD written = 0;
+    while (WriteFile(fill, block.data(), block.size(), &written, NULL) && written > 0)
+        ;
+    CloseHandle(fill);
+
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_INSTALL_FAILURE, 30000));
+    std::string failed;
+    for (const char* name : { "VarnX.dll", "VarnX.exe", "Setup.exe", "Readme.txt" })
+        failed += "ファイルコピー：" + installFolder + "\\" + name + "\n";
+    EXPECT_EQ(WithCrLf("[ERROR!]\n下記の内容が失敗しました。\n\n" + failed + "\n終了コード：1603\n"), ReadFile(log));
+    for (const char* name : INSTALL_FOLDER_FILES)
+        EXPECT_EQ(std::string("an earlier ") + name, ReadFile(installFolder + "\\" + name));
+    ExpectNothingBeside(installFolder);
+
+    DeleteFileA(filler.c_str());
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietLine, ERROR_SUCCESS, 30000));
+    ExpectInstalledFiles(installFolder);
+    ExpectNothingBeside(installFolder);
+    RemoveTree(installFolder);
+}
+
+namespace {
+
+// The same file through Wine's second drive letter, Z:, which leads to the
+// Unix root.
+std::string ThroughDriveZ(const std::string& path)
+{
+    typedef char*(CDECL * UnixNameFn)(LPCWSTR);
+    UnixNameFn unixName = reinterpret_cast<UnixNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* name = unixName ? unixName(wide) : nullptr;
+    std::string through = name ? std::string("Z:") + name : path;
+    HeapFree(GetProcessHeap(), 0, name);
+    std::replace(through.begin(), through.end(), '/', '\\');
+    return through;
+}
+
+}
+
+TEST_F(InstallWizard, OthersCannotReachAnythingThroughTheInstallFolder)
+{
+    const std::string setup = m_media + "\\Setup.exe";
+    const std::string installFolder = m_root / "Apps\\VarnX";
+    const std::string log = m_root / "folder log.txt";
+    const std::string quietInstall = setup + " /S /LOG=\"" + ThroughDriveZ(log) + "\" /D=" + installFolder;
+
+    // A folder every user can change is refused, with nothing written; the
+    // log reaches its file through the second drive letter.
+    CreateDirectoryA((m_root / "Apps").c_str(), NULL);
+    CreateDirectoryA(installFolder.c_str(), NULL);
+    MakeWritableByEveryone(installFolder);
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietInstall, ERROR_INVALID_COMMAND_LINE));
+    EXPECT_EQ("[ERROR]\r\nこのフォルダは管理者以外のユーザーも変更できるため、インストール先にできません。\r\n"
+              "終了コード：1639\r\n",
+              ReadFile(log));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
+
+    // Other names of read-only files outside, planted where the install
+    // writes: the name is replaced by a rename, which leaves their file as
+    // it was; a copy is never written through one, and only that row fails.
+    RemoveTree(installFolder);
+    CreateDirectoryA(installFolder.c_str(), NULL);
+    const std::string victims[] = { m_root / "another readme", m_root / "another library" };
+    const std::string planted[] = { installFolder + "\\Readme.txt", installFolder + "\\VarnX.dll.new" };
+    for (int i = 0; i < 2; ++i) {
+        WriteFile(victims[i], "another program's");
+        SetFileAttributesA(victims[i].c_str(), FILE_ATTRIBUTE_READONLY);
+        ASSERT_TRUE(CreateHardLinkA(planted[i].c_str(), victims[i].c_str(), NULL));
+    }
+    const std::string failed = "[ERROR!]\r\n下記の内容が失敗しました。\r\n\r\nファイルコピー：" + installFolder +
+                               "\\VarnX.dll\r\n\r\n終了コード：1603\r\n";
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietInstall, ERROR_INSTALL_FAILURE, 30000));
+    EXPECT_EQ(failed, ReadFile(log));
+    EXPECT_EQ(ReadFile(MediaFolder() + "\\Readme.txt"), ReadFile(planted[0]));
+
+    // The registered install's folder, opened to everyone meanwhile, is
+    // closed again by the next install, whatever is in it.
+    MakeWritableByEveryone(installFolder);
+    EXPECT_TRUE(EndsWithoutAWindow(setup, quietInstall, ERROR_INSTALL_FAILURE, 30000));
+    EXPECT_EQ(failed, ReadFile(log));
+    EXPECT_FALSE(IsWritableByEveryone(installFolder));
+
+    // A read-only file with a second name is left in place by the removal,
+    // and listed.
+    DeleteFileA(planted[0].c_str());
+    ASSERT_TRUE(CreateHardLinkA(planted[0].c_str(), victims[0].c_str(), NULL));
+    EXPECT_TRUE(EndsWithoutAWindow("", "\"" + installFolder + "\\Setup.exe\" /S /LOG=\"" + log + "\" /uninstall",
+                                   ERROR_INSTALL_FAILURE, 30000));
+    EXPECT_NE(std::string::npos, ReadFile(log).find("ファイル削除：" + installFolder + "\\Readme.txt\r\n"));
+    EXPECT_FALSE(FileExists(installFolder + "\\VarnX.exe"));
+    for (const std::string& victim : victims) {
+        EXPECT_EQ("another program's", ReadFile(victim)) << victim;
+        EXPECT_TRUE(GetFileAttributesA(victim.c_str()) & FILE_ATTRIBUTE_READONLY) << victim;
+        SetFileAttributesA(victim.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    RemoveCatalogueItems();
 }

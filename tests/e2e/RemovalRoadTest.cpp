@@ -104,6 +104,7 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     RemovalOutcome box = Remove("removal");
     EXPECT_EQ("確認", box.caption);
     EXPECT_EQ("Varnolt を削除しました。", box.text);
+    EXPECT_EQ((DWORD)ERROR_SUCCESS, box.exitCode);
 
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY)) << "with everything below it";
@@ -127,9 +128,19 @@ TEST_F(RemovalRoad, YesRemovesWhatTheCatalogueNamesAndNothingElse)
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, neighbourKey.c_str());
     SHDeleteValueA(HKEY_LOCAL_MACHINE, RUN_KEY, "VarnoltTestNeighbour");
 
+    // Nothing names the install any more: files of the product's names in
+    // this copy's folder that are not what the build laid out are someone
+    // else's, and stay. Every item is listed as the walk found it gone, but
+    // nothing of Varnolt was found.
+    const std::vector<std::string> someoneElses = { "VarnX.dll", "VarnX.exe", "Readme.txt", "VarnX.exe.new" };
+    for (const std::string& name : someoneElses)
+        WriteFile(m_installFolder + "\\" + name, "someone else's");
     RemovalOutcome again = Remove("removal-again");
     EXPECT_EQ("ERROR!", again.caption);
     EXPECT_EQ(NothingLeftReport(m_installFolder), again.text);
+    EXPECT_EQ((DWORD)ERROR_UNKNOWN_PRODUCT, again.exitCode);
+    for (const std::string& name : someoneElses)
+        EXPECT_EQ("someone else's", ReadFile(m_installFolder + "\\" + name)) << name;
 }
 
 TEST_F(RemovalRoad, NoRemovesNothingAndShowsNothingMore)
@@ -153,10 +164,23 @@ TEST_F(RemovalRoad, AFileInUseIsReportedAfterEverythingElseIsGone)
     WriteFile(m_state.GroupFolder() + "\\user.txt", "the user's own");
     HANDLE held = CreateFileA((m_installFolder + "\\VarnX.exe").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    // In a folder that others can change, a loaded library is not left to
+    // the restart either: what stands at a name by then is what the restart
+    // would act on.
+    const std::string library = m_installFolder + "\\VarnX.dll";
+    MakeWritableByEveryone(m_installFolder);
+    HMODULE loaded = LoadLibraryA(library.c_str());
+    ASSERT_NE(nullptr, loaded);
     RemovalOutcome box = Remove("removal-in-use");
     CloseHandle(held);
+    FreeLibrary(loaded);
     EXPECT_EQ("ERROR!", box.caption);
-    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + m_installFolder + "\\VarnX.exe\n", box.text);
+    EXPECT_EQ("下記の内容が失敗しました。\n\nファイル削除：" + library + "\nファイル削除：" + m_installFolder + "\\VarnX.exe\n",
+              box.text)
+        << "the program held so that it cannot even be moved aside";
+    EXPECT_EQ("", box.restartText);
+    EXPECT_TRUE(FilesBeside(library).empty());
+    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, box.exitCode);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY));
     EXPECT_FALSE(FileExists(m_state.LinkPath(0)));
     EXPECT_EQ("the user's own", ReadFile(m_state.GroupFolder() + "\\user.txt")) << "a group with a user's file stays";
@@ -188,6 +212,7 @@ TEST_F(RemovalRoad, FromAMediaFolderTheRegisteredInstallIsRemovedAndTheMediaNeve
     // install-folder file is reported by its bare name.
     RemovalOutcome again = RunRemoval(media / "Setup.exe", media / "Setup.exe /uninstall", "removal-from-media-again");
     EXPECT_EQ(NothingLeftReport(""), again.text);
+    EXPECT_EQ((DWORD)ERROR_UNKNOWN_PRODUCT, again.exitCode);
     for (size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(before[i], ReadFile(media / names[i])) << "the media keep " << names[i];
     SetFileAttributesA((media / "Readme.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -205,8 +230,125 @@ TEST_F(RemovalRoad, LinksThatCannotBeLocatedAreReportedAndLeftAlone)
     for (const char* name : LINK_NAMES)
         expected += std::string("ショートカット削除：Varnolt\\") + name + "\n";
     EXPECT_EQ(expected, box.text);
+    EXPECT_EQ((DWORD)ERROR_INSTALL_FAILURE, box.exitCode);
     for (int row = 0; row < 4; ++row)
         EXPECT_TRUE(FileExists(m_state.LinkPath(row))) << LINK_NAMES[row];
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY)) << "the rest of the removal goes ahead";
     EXPECT_FALSE(FileExists(m_installFolder + "\\VarnX.exe"));
+}
+
+namespace {
+
+// Both halves of the walk across a restart of Windows, which
+// tests/RestartTest.sh makes between them: files in use that setup leaves to
+// the restart, and the runs before it, which the restart must not undo.
+class AcrossARestart : public testing::Test
+{
+protected:
+    AcrossARestart()
+        : m_parent(TempFolder() + "varnolt-restart"), m_installFolder(m_parent + "\\VarnX"),
+          m_readme(m_installFolder + "\\Readme.txt"), m_applet(SystemFolder() + "\\VarnX.cpl"),
+          m_log(m_parent + ".log"), m_identities(m_parent + ".files")
+    {
+    }
+
+    static std::string TempFolder()
+    {
+        char temp[MAX_PATH];
+        return std::string(temp, GetTempPathA(MAX_PATH, temp));
+    }
+
+    // A quiet run of the media's or the installed Setup.exe: true when it
+    // ends with exitCode and logs text (closed by the exit code).
+    bool Runs(const std::string& setup, const std::string& arguments, DWORD exitCode, const std::string& text)
+    {
+        bool ended = EndsWithoutAWindow("", "\"" + setup + "\" /S /LOG=\"" + m_log + "\" " + arguments, exitCode, 30000);
+        std::string logged = ReadFile(m_log);
+        DeleteFileA(m_log.c_str());
+        EXPECT_EQ(WithCrLf(text + "終了コード：" + std::to_string(exitCode) + "\n"), logged) << arguments;
+        return ended;
+    }
+    std::string InstallFromMedia() const { return MediaFolder() + "\\Setup.exe"; }
+    std::string InstalledSetup() const { return m_installFolder + "\\Setup.exe"; }
+
+    // The installed files, and what tells each file from any other.
+    std::string Identities()
+    {
+        std::string identities;
+        for (const char* name : INSTALL_FOLDER_FILES)
+            identities += Identity(m_installFolder + "\\" + name);
+        for (const char* name : SYSTEM_FOLDER_FILES)
+            identities += Identity(SystemFolder() + "\\" + name);
+        return identities;
+    }
+    static std::string Identity(const std::string& path)
+    {
+        HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                                  OPEN_EXISTING, 0, NULL);
+        BY_HANDLE_FILE_INFORMATION information = {};
+        GetFileInformationByHandle(file, &information);
+        CloseHandle(file);
+        return path + " " + std::to_string(information.nFileIndexHigh) + ":" +
+               std::to_string(information.nFileIndexLow) + "\n";
+    }
+
+    const std::string m_parent, m_installFolder, m_readme, m_applet, m_log, m_identities;
+    const std::string m_removed = "[確認]\nVarnolt を削除しますか？\n[確認]\nVarnolt を削除しました。\n";
+};
+
+}
+
+TEST_F(AcrossARestart, BeforeItFilesInUseWaitForItAndLaterRunsHold)
+{
+    RemoveTree(m_parent);
+    MakeInstalledState(m_installFolder);
+    WriteFile(m_readme, "an earlier readme");
+    // The applet loaded (it can be moved aside), the readme held open so
+    // that it cannot even be renamed.
+    HMODULE applet = LoadLibraryA(m_applet.c_str());
+    HANDLE readme = CreateFileA(m_readme.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_TRUE(applet && readme != INVALID_HANDLE_VALUE);
+
+    // Twice before the restart: the applet replaced at once, the readme's
+    // copy waiting beside it (one, the later run's).
+    const std::string inUse = "[確認]\n" + RestartReport({ m_readme, m_applet }) + "\n";
+    for (int run = 0; run < 2; ++run) {
+        EXPECT_TRUE(Runs(InstallFromMedia(), "/D=" + m_installFolder, ERROR_SUCCESS_REBOOT_REQUIRED, inUse));
+        EXPECT_EQ(ReadFile(MediaFolder() + "\\VarnX.cp_"), ReadFile(m_applet));
+        std::vector<std::string> waiting = FilesBeside(m_readme);
+        ASSERT_EQ(1u, waiting.size());
+        EXPECT_EQ(ReadFile(MediaFolder() + "\\Readme.txt"), ReadFile(waiting[0]));
+    }
+
+    // A removal before the restart: the readme, let go, goes with its
+    // waiting copy; the applet, still loaded, is moved aside for the restart.
+    CloseHandle(readme);
+    EXPECT_EQ("an earlier readme", ReadFile(m_readme));
+    EXPECT_TRUE(Runs(InstalledSetup(), "/uninstall", ERROR_SUCCESS_REBOOT_REQUIRED,
+                     m_removed + "[確認]\n" + RestartReport({ m_applet }) + "\n"));
+    EXPECT_FALSE(FileExists(m_readme));
+    EXPECT_TRUE(FilesBeside(m_readme).empty()) << "no copy for the restart to bring back";
+    EXPECT_FALSE(FileExists(m_applet));
+    EXPECT_EQ(1u, FilesBeside(m_applet).size()) << "the loaded applet, moved aside";
+
+    // And an install before the restart, which the restart must leave be.
+    EXPECT_TRUE(Runs(InstallFromMedia(), "/D=" + m_installFolder, ERROR_SUCCESS_REBOOT_REQUIRED,
+                     "[確認]\n" + RestartReport({ m_applet }) + "\n"));
+    FreeLibrary(applet);
+    WriteFile(m_identities, Identities());
+}
+
+TEST_F(AcrossARestart, AfterItNothingOfTheRunsBeforeIsUndone)
+{
+    EXPECT_EQ("", PendingFileRenames()) << "the restart has done what waited for it";
+    EXPECT_EQ(ReadFile(m_identities), Identities()) << "the very files the last install put there";
+    for (const std::string& path : { m_installFolder + "\\VarnX.dll", m_readme, m_applet }) {
+        EXPECT_TRUE(FilesBeside(path).empty()) << path;
+        EXPECT_TRUE(FileExists(path)) << path;
+    }
+    EXPECT_EQ(ReadFile(MediaFolder() + "\\Readme.txt"), ReadFile(m_readme));
+    EXPECT_TRUE(Runs(InstalledSetup(), "/uninstall", ERROR_SUCCESS, m_removed));
+    RemoveCatalogueItems();
+    RemoveTree(m_parent);
+    DeleteFileA(m_identities.c_str());
 }

@@ -86,6 +86,7 @@ TEST_F(Startup, TheLastWordOfTheCommandLineChoosesTheMode)
     EXPECT_FALSE(AsksForRemoval(program + " /uninstall ")) << "a trailing space leaves an empty word";
     EXPECT_FALSE(AsksForRemoval(program + " /uninstall now")) << "only the last word counts";
     EXPECT_FALSE(AsksForRemoval(program)) << "a bare program path installs";
+    EXPECT_TRUE(AsksForRemoval(program + " /uninstall /LOG=" + m_folder / "mode.log")) << "the log is no word of the mode";
 }
 
 TEST_F(Startup, TheSpacesOfAnUnquotedProgramPathDoNotMatter)
@@ -104,11 +105,25 @@ TEST_F(Startup, ARunningProductIsAskedToCloseInBothModes)
 {
     std::unique_ptr<ChildProcess> product;
     ASSERT_NE(nullptr, StartProduct(product));
+    // "/?" shows the switches and the exit codes, and touches nothing.
+    {
+        ChildProcess help(SetupCopy(), "Setup.exe /?");
+        HWND box = WaitForWindow(BOX_CLASS, "Setup", help.Handle());
+        ASSERT_NE(nullptr, box);
+        for (const char* told : { "/S", "/D=", "/LOG=", "/uninstall", "/norestart", "3010", "1605" })
+            EXPECT_NE(std::string::npos, MessageBoxText(box).find(told)) << told;
+        SaveScreenshot(box, "command-line-help");
+        PressButton(box, IDOK);
+        EXPECT_TRUE(help.WaitForExit());
+        EXPECT_EQ((DWORD)ERROR_SUCCESS, help.ExitCode());
+        EXPECT_FALSE(product->WaitForExit(0)) << "the product is not asked to close";
+    }
+    // Setup waits until the product's process has ended, its files free.
     {
         ChildProcess setup(SetupCopy(), "Setup.exe /uninstall");
         HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
         ASSERT_NE(nullptr, confirm);
-        EXPECT_TRUE(product->WaitForExit(10000)) << "closed before the question, whatever the answer";
+        EXPECT_TRUE(product->WaitForExit(0)) << "ended before the question, whatever the answer";
         PressButton(confirm, IDNO);
         EXPECT_TRUE(setup.WaitForExit());
     }
@@ -118,7 +133,7 @@ TEST_F(Startup, ARunningProductIsAskedToCloseInBothModes)
         ChildProcess setup(SetupCopy(), "Setup.exe");
         WizardDriver wizard(setup.Handle());
         ASSERT_TRUE(wizard.WaitForPage(0));
-        EXPECT_TRUE(product->WaitForExit(10000)) << "install mode closes it too, before the wizard";
+        EXPECT_TRUE(product->WaitForExit(0)) << "install mode closes it too, before the wizard";
         wizard.ClickSheetButton(WIZARD_CANCEL);
         EXPECT_TRUE(setup.WaitForExit());
     }

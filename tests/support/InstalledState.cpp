@@ -62,6 +62,16 @@ std::string InstalledState::GroupFolder() const { return GroupFolderPath(); }
 
 std::string InstalledState::LinkPath(int row) const { return GroupFolderPath() + "\\" + LINK_NAMES[row]; }
 
+std::string PendingFileRenames()
+{
+    char data[16384];
+    DWORD size = sizeof data;
+    if (SHGetValueA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager",
+                    "PendingFileRenameOperations", NULL, data, &size) != ERROR_SUCCESS)
+        return "";
+    return std::string(data, size);
+}
+
 namespace {
 
 // A key with everything below it, in the view given: each key is named by
@@ -96,8 +106,12 @@ void RemoveCatalogueItems()
     }
     RemoveTree(GroupFolderPath());
     for (const std::string& folder : { SystemFilesFolder(), NativeSystemFolder() })
-        for (const char* name : SYSTEM_FOLDER_FILES)
-            DeleteFileA((folder + "\\" + name).c_str());
+        for (const char* name : SYSTEM_FOLDER_FILES) {
+            const std::string path = folder + "\\" + name;
+            for (const std::string& beside : FilesBeside(path))
+                DeleteFileA(beside.c_str());
+            DeleteFileA(path.c_str());
+        }
 }
 
 REGSAM ProgramView() { return sizeof(void*) == 4 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY; }

@@ -32,8 +32,12 @@ private:
     std::string m_installFolder;
 };
 
-// Removes everything the catalogue names, wherever it is left.
+// Removes everything the catalogue names, wherever it is left, and what
+// setup moved aside in the system folder.
 void RemoveCatalogueItems();
+// What waits for the next restart: the operations as Windows keeps them,
+// each name ended by "\0".
+std::string PendingFileRenames();
 
 // The registry view the build under test writes HKLM\SOFTWARE in (the
 // 32-bit one, WOW6432Node, for the 32-bit build on 64-bit Windows), and the

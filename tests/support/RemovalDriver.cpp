@@ -11,7 +11,7 @@ const char PANEL_CAPTION[] = "アンインストール中．．．";
 
 RemovalOutcome RunRemoval(const std::string& program, const std::string& commandLine, const std::string& shotPrefix)
 {
-    RemovalOutcome outcome = { "", "", STILL_ACTIVE };
+    RemovalOutcome outcome = { "", "", "", STILL_ACTIVE };
     ChildProcess setup(program, commandLine);
     EXPECT_TRUE(setup.Started()) << commandLine;
     HWND confirm = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
@@ -49,6 +49,13 @@ RemovalOutcome RunRemoval(const std::string& program, const std::string& command
     outcome.text = MessageBoxText(box);
     SaveScreenshot(box, shotPrefix + "-result");
     PressButton(box, IDOK);
+    EXPECT_TRUE(WaitForWindowGone(box));
+    HWND restart = WaitForWindow(BOX_CLASS, "確認", setup.Handle());
+    if (restart) {
+        outcome.restartText = MessageBoxText(restart);
+        SaveScreenshot(restart, shotPrefix + "-restart");
+        PressButton(restart, IDOK);
+    }
     EXPECT_TRUE(setup.WaitForExit());
     outcome.exitCode = setup.ExitCode();
     return outcome;
@@ -65,5 +72,13 @@ std::string NothingLeftReport(const std::string& installFolder)
         report += "ファイル削除：" + (installFolder.empty() ? "" : installFolder + "\\") + name + "\n";
     for (const char* name : SYSTEM_FOLDER_FILES)
         report += "ファイル削除：" + SystemFolder() + "\\" + name + "\n";
+    return report;
+}
+
+std::string RestartReport(const std::vector<std::string>& paths)
+{
+    std::string report = "次のファイルは使用中のため、Windows の再起動後に処理が完了します。\n\n";
+    for (const std::string& path : paths)
+        report += path + "\n";
     return report;
 }

@@ -1,5 +1,7 @@
 #include "TestFolder.h"
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 #include <shlobj.h>
 #include <algorithm>
 #include <fstream>
@@ -79,6 +81,22 @@ std::string WithCrLf(std::string text)
     return text;
 }
 
+std::vector<std::string> FilesBeside(const std::string& path)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + ".*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    const std::string folder = path.substr(0, path.rfind('\\') + 1);
+    do {
+        if (folder + found.cFileName != path)
+            names.push_back(folder + found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 std::string TestProgramFolder()
 {
     char path[MAX_PATH];
@@ -137,6 +155,37 @@ std::string CommonProgramsFolder()
     char path[MAX_PATH] = "";
     SHGetSpecialFolderPathA(NULL, path, CSIDL_COMMON_PROGRAMS, TRUE);
     return path;
+}
+
+void MakeWritableByEveryone(const std::string& path)
+{
+    PSECURITY_DESCRIPTOR descriptor = NULL;
+    if (ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;OICI;FA;;;WD)", SDDL_REVISION_1, &descriptor, NULL)) {
+        SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
+        LocalFree(descriptor);
+    }
+}
+
+bool IsWritableByEveryone(const std::string& path)
+{
+    PSECURITY_DESCRIPTOR descriptor = NULL;
+    PACL dacl = NULL;
+    if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, NULL, NULL, &dacl, NULL,
+                              &descriptor) != ERROR_SUCCESS)
+        return false;
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = NULL;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    bool writable = !dacl;
+    for (DWORD i = 0; dacl && i < dacl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE* ace;
+        if (GetAce(dacl, i, reinterpret_cast<void**>(&ace)) && ace->Header.AceType == ACCESS_ALLOWED_ACE_TYPE &&
+            EqualSid(&ace->SidStart, everyone) && (ace->Mask & (FILE_WRITE_DATA | GENERIC_WRITE | GENERIC_ALL)))
+            writable = true;
+    }
+    FreeSid(everyone);
+    LocalFree(descriptor);
+    return writable;
 }
 
 std::vector<std::string> ProgramFilesFolders()

@@ -21,8 +21,14 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
-// The text with each line break as CR LF, as the program writes its log.
+// The text with each "\n" as "\r\n", as setup writes its log.
 std::string WithCrLf(std::string text);
+// The files named "<path>.*" beside path: copies and moved-aside files.
+std::vector<std::string> FilesBeside(const std::string& path);
+// Gives every user write access to a file or folder, or tells whether one
+// has it: Wine keeps it as the "other" write bit of the Unix mode.
+void MakeWritableByEveryone(const std::string& path);
+bool IsWritableByEveryone(const std::string& path);
 // Folders of the build: the tests' own, the media, the screenshots (apart
 // under WOW64).
 std::string TestProgramFolder();

@@ -1,4 +1,5 @@
 #include "../../destination/FolderRules.h"
+#include "../../files/FilesInUse.h"
 #include "../../destination/InstallDestination.h"
 #include "../../windows/PathIdentity.h"
 #include "../support/InstalledState.h"
@@ -40,12 +41,19 @@ TEST(Destination, IsUsableFolderTakesFullPathsOnRootsThatExist)
     ASSERT_TRUE(GetShortPathNameA(programFiles, shortName, MAX_PATH));
     const std::string shortProgramFiles = shortName;
     ASSERT_NE(std::string(programFiles), shortProgramFiles) << "the test needs a short name";
+    const std::string profiles = std::string(profile).substr(0, std::string(profile).rfind('\\'));
+    // The longest folder that leaves room for each name and the longest name
+    // of ours beside it, counted in the long form, which is what the install
+    // writes.
+    const size_t longest = MAX_PATH - 1 - 1 - name - LONGEST_SIDE_SUFFIX;
+    const std::string longestShortened = shortProgramFiles + "\\" +
+                                         std::string(longest - strlen(programFiles) - 1, 'x');
     std::vector<std::string> refused = {
         "", "VarnX", "\\VarnX", "C:VarnX", "C:", "1:\\VarnX", missingDrive,
         "C:\\Var|nolt", "C:\\Var<nolt", "C:\\Var>nolt", "C:\\Var\"nolt", "C:\\Var?nolt", "C:\\Var*nolt",
         "C:\\Var:nolt", "C:\\Var\tnolt", "\\\\", "\\\\server", "\\\\server\\", "\\\\\\share\\x",
         "\\\\?\\C:\\VarnX", "\\\\varnolt-no-such-host\\share\\VarnX",
-        "C:\\" + std::string(MAX_PATH - 3 - 1 - name, 'x'),
+        "C:\\" + std::string(longest - 3 + 1, 'x'), longestShortened + "x",
         // Roots, Windows' own folders, a file, names Windows alters.
         "C:\\", "C:\\\\", "\\\\server\\share", "\\\\server\\share\\", windows, windows + "\\",
         SystemFolder(), CaseSwapped(SystemFolder()), root / "file", "C:\\Apps\\CON", "C:\\Apps\\nul.txt\\x",
@@ -54,8 +62,7 @@ TEST(Destination, IsUsableFolderTakesFullPathsOnRootsThatExist)
         // Below the Windows folder; folders every program or user shares.
         windows + "\\Temp\\VarnX", CaseSwapped(windows) + "\\VarnX", SystemFolder() + "\\VarnX", programFiles,
         shortProgramFiles, shortProgramFiles + "\\", programFilesX86, profile,
-        CaseSwapped(profile), std::string(profile).substr(0, std::string(profile).rfind('\\')), programData,
-        SystemFilesFolder(),
+        CaseSwapped(profile), profiles, profiles + "\\someone-else", programData, SystemFilesFolder(),
     };
     // Under WOW64 too, both Program Files folders of 64-bit Windows.
     const std::vector<std::string> everyProgramFiles = ProgramFilesFolders();
@@ -67,7 +74,7 @@ TEST(Destination, IsUsableFolderTakesFullPathsOnRootsThatExist)
         "C:\\Apps\\CONSOLE", "C:\\Apps\\COM10", "C:\\Apps\\a.b", "C:\\Apps\\.hidden", windows + "x\\VarnX",
         shortProgramFiles + "\\VarnX", std::string(profile) + "\\VarnX", std::string(programData) + "\\VarnX",
         root / "ポ表\\VarnX",  // trail bytes 0x7C and 0x5C are no '|' and no separator
-        "C:\\" + std::string(MAX_PATH - 3 - 2 - name, 'x'),
+        "C:\\" + std::string(longest - 3, 'x'), longestShortened, profiles + "\\someone-else\\VarnX",
     };
     for (const std::string& path : taken)
         EXPECT_TRUE(IsUsableFolder(path.c_str(), name)) << path;
@@ -75,6 +82,27 @@ TEST(Destination, IsUsableFolderTakesFullPathsOnRootsThatExist)
     // What the install is handed: the long form of what exists.
     EXPECT_STREQ((std::string(programFiles) + "\\New ソ\\VarnX").c_str(),
                  GetLongFolderPath((shortProgramFiles + "\\New ソ\\VarnX").c_str()));
+}
+
+TEST(Destination, AFolderOthersCanChangeIsTakenOnlyAsTheRegisteredInstall)
+{
+    TestFolder root("open");
+    const std::string open = root / "Open", closed = root / "Closed";
+    CreateDirectoryA(open.c_str(), NULL);
+    CreateDirectoryA(closed.c_str(), NULL);
+    MakeWritableByEveryone(open);
+    ASSERT_TRUE(IsWritableByEveryone(open));
+    CString taken;
+    const RegisteredInstall NONE = {};
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination(open.c_str(), NONE, taken));
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\").c_str(), NONE, taken));
+    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(open.c_str(), { open.c_str(), FALSE }, taken)) << "the registered install is ours";
+    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination(closed.c_str(), NONE, taken));
+    // A folder below one that others can change can be moved away by them.
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), NONE, taken));
+    EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), { (open + "\\VarnX").c_str(), FALSE }, taken));
+    EXPECT_EQ(DESTINATION_TAKEN, CheckDestination((root / "New\\VarnX").c_str(), NONE, taken)) << "made closed";
+    EXPECT_STREQ((root / "New\\VarnX").c_str(), taken);
 }
 
 TEST(Destination, TheOtherBuildsInstallLeavesNoDestinationAndARemovalItsOwnView)

@@ -11,7 +11,7 @@ namespace {
 bool Copy(const std::string& source, const std::string& target, const BYTE* digest = nullptr)
 {
     HANDLE file = OpenInstallSource(source.c_str());
-    bool copied = CopyInstallFile(file, target.c_str(), digest);
+    bool copied = CopyInstallFile(file, target.c_str(), digest) == FILE_DONE;
     if (file != INVALID_HANDLE_VALUE)
         CloseHandle(file);
     return copied;

@@ -48,6 +48,19 @@ TEST(InstallEngine, TheSettingsLinkStartsTheControlPanelThatLoadsTheApplet)
         << "the control panel beside the applet, also under WOW64";
 }
 
+// What a restart carries out is read by Windows, outside a 32-bit program's
+// redirected view of the system folder.
+TEST(InstallEngine, RestartOperationsNameTheFilesWhereWindowsKeepsThem)
+{
+    const CString system = "C:\\Windows\\system32", wow64 = "C:\\Windows\\SysWOW64";
+    EXPECT_STREQ("C:\\Windows\\SysWOW64\\VarnX.cpl.1-2.old",
+                 UnredirectedPath("C:\\WINDOWS\\System32\\VarnX.cpl.1-2.old", system, wow64));
+    EXPECT_STREQ("C:\\Windows\\system32x\\a", UnredirectedPath("C:\\Windows\\system32x\\a", system, wow64));
+    EXPECT_STREQ("D:\\VarnX\\VarnX.dll", UnredirectedPath("D:\\VarnX\\VarnX.dll", system, wow64));
+    EXPECT_STREQ("C:\\Windows\\system32\\a", UnredirectedPath("C:\\Windows\\system32\\a", system, ""));
+    EXPECT_STREQ((SystemFilesFolder() + "\\a").c_str(), GetUnredirectedPath((SystemFolder() + "\\a").c_str()));
+}
+
 TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
 {
     TestFolder folder("engine");
@@ -60,7 +73,9 @@ TEST(InstallEngine, RowsThatCannotBeInstalledAreReportedAndStillStepped)
 
     CShownProgress<CProgressCtrl> progress(bar);
     CFailureList failures;
-    CInstallOperations(settings, progress, failures).Run();
+    CRestartList restarts;
+    CInstallOperations(settings, progress, failures, restarts).Run();
+    EXPECT_TRUE(restarts.IsEmpty());
     EXPECT_EQ(16, (int)bar.SendMessage(PBM_GETPOS)) << "one step per row";
 
     // The sources are not beside this program, so every copy fails too.

@@ -78,12 +78,12 @@ TEST(Media, Sha256AndTheDigestsRecordedForTheFilesLaidOut)
 
     for (const MediaDigest& row : MediaDigestTable) {
         CSha256 sha;
-        const std::string file = ReadFile(MediaFolder() + "\\" + row.pszSourceName);
+        const std::string file = ReadFile(MediaFolder() + "\\" + row.szSourceName);
         sha.Update(file.data(), (DWORD)file.size());
         BYTE digest[SHA256_LENGTH];
         sha.Final(digest);
-        EXPECT_EQ(0, memcmp(digest, row.digest, SHA256_LENGTH)) << "a stale digest for " << row.pszSourceName;
-        EXPECT_EQ(row.digest, FindMediaDigest(row.pszSourceName));
+        EXPECT_EQ(0, memcmp(digest, row.digest, SHA256_LENGTH)) << "a stale digest for " << row.szSourceName;
+        EXPECT_EQ(row.digest, FindMediaDigest(row.szSourceName));
     }
     EXPECT_EQ(nullptr, FindMediaDigest("Setup.exe")) << "a name without a digest is never taken";
 }

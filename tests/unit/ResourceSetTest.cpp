@@ -4,6 +4,7 @@
 #include <windows.h>
 #include "../support/TestFolder.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -176,7 +177,7 @@ const DWORD TEXT = 0x50020000;
 
 const ExpectedDialog DIALOGS[] = {
     { IDD_AGREEMENT_PAGE, PAGE, 266, 153, L"Setup Setps - 情報確認\u30001 / 4",
-      { { IDC_STRIP, L"STATIC", 0, 0, 41, 152, NULL, STRIP },
+      { { IDC_STRIP, L"STATIC", 0, 0, 41, 153, NULL, STRIP },
         { -1, L"STATIC", 48, 5, 165, 11, L"著作権＆使用制限情報", TEXT },
         { IDC_AGREE, L"BUTTON", 118, 142, 57, 10, L"同意します(&A)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON },
         { IDC_DISAGREE, L"BUTTON", 188, 142, 64, 10, L"同意しません(&D)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON },
@@ -276,13 +277,13 @@ TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
     DWORD size = 0;
     const BYTE* data = Load(RT_BITMAP, IDB_STRIP, &size);
     ASSERT_NE(nullptr, data);
-    EXPECT_EQ(7304u, size);
     const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(data);
     EXPECT_EQ(40u, header->biSize);
     EXPECT_EQ(70, header->biWidth);
     EXPECT_EQ(200, header->biHeight) << "bottom-up";
     EXPECT_EQ(4, header->biBitCount);
-    EXPECT_EQ((DWORD)BI_RGB, header->biCompression);
+    EXPECT_EQ((DWORD)BI_RLE4, header->biCompression);
+    EXPECT_EQ(size - 40 - 16 * sizeof(RGBQUAD), header->biSizeImage) << "the runs fill the resource";
     const RGBQUAD* palette = reinterpret_cast<const RGBQUAD*>(data + 40);
     const COLORREF standard[16] = { RGB(0, 0, 0),       RGB(128, 0, 0),   RGB(0, 128, 0),   RGB(128, 128, 0),
                                     RGB(0, 0, 128),     RGB(128, 0, 128), RGB(0, 128, 128), RGB(192, 192, 192),
@@ -291,10 +292,29 @@ TEST_F(ResourceSet, TheStripIsA16ColourBitmap)
     for (int index = 0; index < 16; ++index)
         EXPECT_EQ(standard[index], RGB(palette[index].rgbRed, palette[index].rgbGreen, palette[index].rgbBlue))
             << "palette entry " << index;
+
+    // The system's loader, which the pages' static uses, reads the runs back
+    // into a whole picture, not one colour.
+    HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(m_module, MAKEINTRESOURCEA(IDB_STRIP), IMAGE_BITMAP, 0, 0, 0));
+    ASSERT_NE(nullptr, loaded);
+    BITMAPINFO wanted = {};
+    wanted.bmiHeader.biSize = sizeof wanted.bmiHeader;
+    wanted.bmiHeader.biWidth = 70;
+    wanted.bmiHeader.biHeight = 200;
+    wanted.bmiHeader.biPlanes = 1;
+    wanted.bmiHeader.biBitCount = 32;
+    std::vector<COLORREF> pixels(70 * 200);
+    HDC screen = GetDC(NULL);
+    EXPECT_EQ(200, GetDIBits(screen, loaded, 0, 200, pixels.data(), &wanted, DIB_RGB_COLORS));
+    ReleaseDC(NULL, screen);
+    DeleteObject(loaded);
+    std::sort(pixels.begin(), pixels.end());
+    EXPECT_GE(std::unique(pixels.begin(), pixels.end()) - pixels.begin(), 5) << "colours in the picture";
 }
 
-// Every size Windows asks for up to 200 %: the small ones in 16 colours, the
-// 256-pixel one (written as 0 in the group) as a PNG.
+// Every size Windows asks for up to 200 %: 16 and 32, which Windows before
+// Vista draws everywhere, as 16-colour bitmaps, the only form it reads; 24,
+// 48 and 256 (the group writes 256 as 0) as PNGs.
 TEST_F(ResourceSet, TheIconGroupHoldsEverySizeWindowsAsksFor)
 {
     DWORD size = 0;
@@ -303,26 +323,31 @@ TEST_F(ResourceSet, TheIconGroupHoldsEverySizeWindowsAsksFor)
     Reader read(group);
     EXPECT_EQ(0, read.Word());
     EXPECT_EQ(1, read.Word()) << "an icon group";
-    const int sizes[] = { 16, 24, 32, 48, 256 };
+    const struct
+    {
+        int pixels;
+        bool bitmap;
+    } sizes[] = { { 16, true }, { 24, false }, { 32, true }, { 48, false }, { 256, false } };
     ASSERT_EQ((WORD)ARRAYSIZE(sizes), read.Word());
     for (int image = 0; image < (int)ARRAYSIZE(sizes); ++image) {
-        SCOPED_TRACE("image " + std::to_string(sizes[image]));
+        int pixels = sizes[image].pixels;
+        bool bitmap = sizes[image].bitmap;
+        SCOPED_TRACE("image " + std::to_string(pixels));
         const BYTE* entry = group + 6 + 14 * image;
-        bool small = sizes[image] < 256;
-        EXPECT_EQ(sizes[image] % 256, entry[0]);
-        EXPECT_EQ(sizes[image] % 256, entry[1]);
-        EXPECT_EQ(small ? 16 : 0, entry[2]) << "colours";
-        EXPECT_EQ(small ? 4 : 32, *reinterpret_cast<const WORD*>(entry + 6)) << "bits per pixel";
+        EXPECT_EQ(pixels % 256, entry[0]);
+        EXPECT_EQ(pixels % 256, entry[1]);
+        EXPECT_EQ(bitmap ? 16 : 0, entry[2]) << "colours";
+        EXPECT_EQ(bitmap ? 4 : 32, *reinterpret_cast<const WORD*>(entry + 6)) << "bits per pixel";
         DWORD iconSize = 0;
         const BYTE* icon = Load(RT_ICON, *reinterpret_cast<const WORD*>(entry + 12), &iconSize);
         ASSERT_NE(nullptr, icon);
         EXPECT_EQ(*reinterpret_cast<const DWORD*>(entry + 8), iconSize);
-        EXPECT_EQ(small ? std::string("\x28\0\0\0", 4) : std::string("\x89PNG"),
+        EXPECT_EQ(bitmap ? std::string("\x28\0\0\0", 4) : std::string("\x89PNG"),
                   std::string(reinterpret_cast<const char*>(icon), 4))
             << "a bitmap's header, or a PNG's signature";
         // The system's icon loader reads it at that size.
         HICON loaded = static_cast<HICON>(
-            LoadImageA(m_module, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, sizes[image], sizes[image], 0));
+            LoadImageA(m_module, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, pixels, pixels, 0));
         EXPECT_NE(nullptr, loaded);
         DestroyIcon(loaded);
     }
