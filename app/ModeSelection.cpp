@@ -21,7 +21,7 @@ const char COMMAND_LINE_HELP[] = "Setup.exe [/S] [/LOG=ファイル] [/D=フォ�
                                  "/S\t画面なしで実行\n/D=\tインストール先（最後に）\n/LOG=\t結果のファイル\n"
                                  "/norestart\t無視（再起動はしません）\n\n"
                                  "終了コード：0 完了、3010 再起動で完了、1602 取消、1603 失敗、"
-                                 "1605 製品なし、1618 実行中、1639 引数の誤り、5 権限なし";
+                                 "1605 製品なし、1618 実行中、1638 別の版あり、1639 引数の誤り、5 権限なし";
 
 CString GetCommandLineWord(const CString& commandLine)
 {
@@ -66,12 +66,13 @@ CommandLineOptions ParseCommandLineOptions(const CString& commandLine)
                 ++text;
             }
         }
-        BOOL changesNothingOfTheMode = StartsWithSwitch(word, LOG_SWITCH) || word.CompareNoCase(NO_RESTART_SWITCH) == 0;
+        BOOL logWord = StartsWithSwitch(word, LOG_SWITCH);
+        BOOL changesNothingOfTheMode = logWord || word.CompareNoCase(NO_RESTART_SWITCH) == 0;
         if (word.CompareNoCase(QUIET_SWITCH) == 0)
             options.bQuiet = TRUE;
         else if (word.Compare(HELP_SWITCH) == 0)
             options.bHelp = TRUE;
-        else if (StartsWithSwitch(word, LOG_SWITCH))
+        else if (logWord)
             options.strLogFile = word.Mid((int)strlen(LOG_SWITCH));
         else if (IsRemovalWord(word))
             options.bRemovalWord = TRUE;

@@ -42,7 +42,8 @@ BOOL IsLeftoverOf(const char* name, const char* found)
         return FALSE;
     const char* middle = found + nameLength;
     BOOL staged = EndsIn(found, STAGED_ENDING);
-    BOOL marked = middleLength > 1 && middle[0] == '.' && (staged || EndsIn(found, ASIDE_ENDING));
+    // The endings hold no dash.
+    BOOL marked = middle[0] == '.' && strchr(middle, '-') && (staged || EndsIn(found, ASIDE_ENDING));
     for (int i = 1; marked && i < middleLength; ++i)
         marked = strchr(OWN_NAME_MARKS, middle[i]) != NULL;
     return marked || (middleLength == 0 && staged);
@@ -115,7 +116,7 @@ FileFate ReplaceInUse(const CString& staged, const CString& target)
     return FILE_FAILED;
 }
 
-FileFate RemoveLeftovers(const CString& target, BOOL bLeaveToRestart)
+FileFate RemoveLeftovers(const CString& target, const BYTE* pExpectedDigest, BOOL bLeaveToRestart)
 {
     CString folder = GetParentFolder(target) + "\\";
     FileFate fate = FILE_ABSENT;
@@ -127,7 +128,7 @@ FileFate RemoveLeftovers(const CString& target, BOOL bLeaveToRestart)
         // A staged copy that stays is moved aside, so that the restart
         // finds nothing at the name it was to move.
         FileFate leftover = IsLeftoverOf((const char*)target + folder.GetLength(), found.cFileName)
-                                ? RemoveFile(folder + found.cFileName, NULL, bLeaveToRestart)
+                                ? RemoveFile(folder + found.cFileName, pExpectedDigest, bLeaveToRestart)
                                 : FILE_ABSENT;
         if (leftover < fate)
             fate = leftover;

@@ -38,5 +38,6 @@ FileFate RemoveFile(const CString& path, const BYTE* pExpectedDigest = NULL, BOO
 FileFate ReplaceInUse(const CString& staged, const CString& target);
 // Removes the copies and the moved-aside files that earlier runs left
 // beside target, so that no restart puts an older copy in its place or
-// brings a removed file back; what is in use, as RemoveFile does.
-FileFate RemoveLeftovers(const CString& target, BOOL bLeaveToRestart = TRUE);
+// brings a removed file back; what is in use, and with a digest what is
+// not as the build laid it out, as RemoveFile does.
+FileFate RemoveLeftovers(const CString& target, const BYTE* pExpectedDigest = NULL, BOOL bLeaveToRestart = TRUE);

@@ -125,14 +125,17 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregis
         // What earlier runs left beside the file goes without a word of its
         // own (a copy that a killed install left half-written, one that
         // waits for the restart, which then finds nothing to move, a file
-        // moved aside), but for what lies beside a copy that nothing names
-        // as the install.
+        // moved aside). Where nothing names the install (a removal killed
+        // after its keys, run again), only what the build laid out is
+        // reached in this copy's folder, at the file's name and beside it;
+        // Setup.exe, whose bytes the build cannot record, not at all.
         CString path = JoinPath(*pFolder, row.pszTargetName);
         BOOL inInstallFolder = GoesToInstallFolder(row);
-        BOOL reachable = !pFolder->IsEmpty() && (!inInstallFolder || (folderHeld && heldFolder.IsAt(installFolder)));
+        const BYTE* pDigest = inInstallFolder && bUnregistered ? FindMediaDigest(row.pszSourceName) : NULL;
+        BOOL reachable = !pFolder->IsEmpty() &&
+                         (!inInstallFolder || (folderHeld && heldFolder.IsAt(installFolder) && (pDigest || !bUnregistered)));
         BOOL leaveToRestart = !inInstallFolder || installFolderClosed;
-        FileFate leftovers =
-            reachable && !(inInstallFolder && bUnregistered) ? RemoveLeftovers(path, leaveToRestart) : FILE_ABSENT;
+        FileFate leftovers = reachable ? RemoveLeftovers(path, pDigest, leaveToRestart) : FILE_ABSENT;
         // Setup.exe stays: it runs the removals.
         if (row.nKind == FILE_SETUP_SELF) {
             Record(FILE_ABSENT, leftovers, "ファイル削除：", path, FALSE);
@@ -141,9 +144,7 @@ void CRemovalOperations::RemoveFiles(const CString& installFolder, BOOL bUnregis
 
         // A folder the system could not name is never guessed at: the file
         // is reported by its bare name and left alone; one that cannot be
-        // reached stays. Where nothing names the install, what lies beside
-        // this copy is deleted only if it is what the build laid out.
-        const BYTE* pDigest = inInstallFolder && bUnregistered ? FindMediaDigest(row.pszSourceName) : NULL;
+        // reached stays.
         FileFate fate = reachable               ? RemoveFile(path, pDigest, leaveToRestart)
                         : pFolder->IsEmpty() ? FILE_ABSENT
                                              : FILE_FAILED;

@@ -250,9 +250,12 @@ TEST(AcrossARestart, BeforeItFilesInUseWaitForItAndLaterRunsHold)
         EXPECT_TRUE(EndsWithoutAWindow("", install, ERROR_SUCCESS_REBOOT_REQUIRED, 30000));
         EXPECT_EQ(1u, FilesBeside(readme).size());
     }
-    // A removal takes the readme's waiting copy with it; the applet, still
-    // loaded, waits. Then an install, whose readme the restart must leave be.
+    // A removal killed once its keys were gone, run again, takes the
+    // readme's waiting copy with it; the applet, still loaded, waits. Then
+    // an install, whose readme the restart must leave be.
     CloseHandle(held);
+    for (const char* key : { UNINSTALL_KEY, PRODUCT_KEY })
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, ProgramView(), 0);
     EXPECT_TRUE(EndsWithoutAWindow("", "\"" + folder + "\\Setup.exe\" /S /uninstall", ERROR_SUCCESS_REBOOT_REQUIRED, 30000));
     EXPECT_TRUE(FilesBeside(readme).empty() && !FileExists(readme));
     EXPECT_TRUE(EndsWithoutAWindow("", install, ERROR_SUCCESS_REBOOT_REQUIRED, 30000));

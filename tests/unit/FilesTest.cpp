@@ -55,12 +55,15 @@ TEST(Files, CopyInstallFileReplacesOnlyWithWhatWasVerified)
     const std::string source = root / "source.ex_";
     WriteFile(source, "new bytes");
     std::string target = root / "new\\folder\\target.exe";
-    // A copy a killed install left behind is written over.
+    // What a killed install left behind goes; a name that only looks like
+    // ours (someone's backup) stays.
     CreateFolderTree((root / "new\\folder").c_str());
-    WriteFile(target + ".new", "half a copy");
+    for (const char* ending : { ".new", ".1f-2a.new", ".bad.old" })
+        WriteFile(target + ending, "half a copy");
     EXPECT_TRUE(Copy(source, target));
     EXPECT_EQ("new bytes", ReadFile(target));
-    EXPECT_FALSE(FileExists(target + ".new"));
+    EXPECT_FALSE(FileExists(target + ".new") || FileExists(target + ".1f-2a.new"));
+    EXPECT_TRUE(FileExists(target + ".bad.old"));
 
     // Held for the copy, the source can be read by others, but neither
     // written, renamed nor deleted.
