@@ -76,7 +76,7 @@ CommandLineOptions ParseCommandLineOptions(const CString& commandLine)
             options.strLogFile = word.Mid((int)strlen(LOG_SWITCH));
         else if (IsRemovalWord(word))
             options.bRemovalWord = TRUE;
-        else if (!changesNothingOfTheMode && word.Left(1).Compare("/") == 0)
+        else if (!changesNothingOfTheMode && *(const char*)word == '/')
             options.bUnknownSwitch = TRUE;
         if (!changesNothingOfTheMode)
             modeLength = -1;

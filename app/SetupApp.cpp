@@ -83,11 +83,10 @@ BOOL CSetupApp::InitInstance()
         ::GetWindowThreadProcessId(hProduct, &processId);
         HANDLE hProcess = ::OpenProcess(SYNCHRONIZE, FALSE, processId);
         DWORD_PTR result;
-        if (::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result) &&
-            hProcess)
+        // Without a handle there is nothing to wait for, nor to close.
+        if (::SendMessageTimeoutA(hProduct, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, PRODUCT_CLOSE_TIMEOUT_MS, &result))
             ::WaitForSingleObject(hProcess, PRODUCT_EXIT_TIMEOUT_MS);
-        if (hProcess)
-            ::CloseHandle(hProcess);
+        ::CloseHandle(hProcess);
     }
 
     if (options.bRemoval) {

@@ -21,8 +21,11 @@ CString GetRegisteredFolderIn(REGSAM view)
     ::RegCloseKey(hKey);
     if (result != ERROR_SUCCESS || type != REG_SZ || size == 0 || program[size - 1] != 0)
         return CString();
-    // A stale entry, or one edited by hand, may name any folder.
-    return AsInstallFolder(GetParentFolder(program));
+    // A stale entry, or one edited by hand, may name any folder. The other
+    // build's is only named, never used, and counts even where its folder
+    // would be refused now (its drive gone, say).
+    CString folder = GetParentFolder(program);
+    return view ? folder : AsInstallFolder(folder);
 }
 
 }

@@ -104,6 +104,12 @@ TEST_F(OneVarnoltPerMachine, EachBuildInstallsNothingBesideTheOthersAndRemovesOn
 
     ASSERT_TRUE(EndsWithoutAWindow(setup64, setup64 + " /S /D=" + folder64, ERROR_SUCCESS, 60000));
     ExpectInstalled(folder64, NativeSystemFolder(), OtherView());
+    // Its folder's drive gone (a disk unplugged): it still counts, and its
+    // links stay.
+    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", "Q:\\VarnX\\VarnX.exe", OtherView());
+    EXPECT_TRUE(EndsWithoutAWindow(setup32, setup32 + " /S /uninstall", ERROR_UNKNOWN_PRODUCT, 30000));
+    EXPECT_TRUE(EndsWithoutAWindow(setup32, setup32 + " /S", ERROR_PRODUCT_VERSION, 30000));
+    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", folder64 + "\\VarnX.exe", OtherView());
     ExpectRefusedBeside(setup32, folder64, NativeSystemFolder(), OtherView(), "32-bit");
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_KEY)) << "nothing in the 32-bit view";
     EXPECT_FALSE(FileExists(SystemFilesFolder() + "\\VarnX.cpl")) << "nothing in SysWOW64";
