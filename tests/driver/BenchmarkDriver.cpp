@@ -127,11 +127,7 @@ bool MeasureOnce(const std::string& media, const std::string& product, Figures& 
     figures.page1Mb.push_back(PeakMegabytes(setup.Handle()));
 
     WizardDriver wizard(setup.Handle());
-    wizard.WaitForPage(0);
-    wizard.ClickControl(IDC_AGREE);
-    Sleep(200);
-    wizard.ClickSheetButton(WIZARD_NEXT);
-    wizard.WaitForPage(1);
+    wizard.Agree();
     wizard.AcceptDestination();
     if (!WaitVisible(BOX_CLASS, PAGE3_TITLE, setup.Handle()))
         return false;

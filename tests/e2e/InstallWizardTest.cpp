@@ -246,8 +246,7 @@ protected:
     void ExpectNothingBeside(const std::string& installFolder)
     {
         for (const InstalledFile& file : INSTALLED_FILES)
-            EXPECT_EQ(std::vector<std::string>(),
-                      FilesBeside((file.inSystemFolder ? SystemFolder() : installFolder) + "\\" + file.target));
+            EXPECT_EQ(std::vector<std::string>(), FilesBeside(InstalledPath(file, installFolder)));
     }
 
     // A removal leaves Setup.exe alone of the files, to run removals.
@@ -574,10 +573,7 @@ protected:
         ASSERT_TRUE(wizard.WaitForPage(0));
         EXPECT_EQ("first line\r\nLF only\r\n\r\nlast line without a break\r\n", wizard.ControlText(IDC_README))
             << "shown from the media, with CR LF breaks";
-        wizard.ClickControl(IDC_AGREE);
-        Sleep(200);
-        wizard.ClickSheetButton(WIZARD_NEXT);
-        ASSERT_TRUE(wizard.WaitForPage(1));
+        ASSERT_TRUE(wizard.Agree());
         EXPECT_EQ(m_installFolder, wizard.ControlText(IDC_DESTINATION)) << "an upgrade goes where the product is";
     }
 

@@ -64,11 +64,7 @@ protected:
 
         ChildProcess wizardProcess(setup, setup);
         WizardDriver wizard(wizardProcess.Handle());
-        ASSERT_TRUE(wizard.WaitForPage(0));
-        wizard.ClickControl(IDC_AGREE);
-        Sleep(200);
-        wizard.ClickSheetButton(WIZARD_NEXT);
-        ASSERT_TRUE(wizard.WaitForPage(1));
+        ASSERT_TRUE(wizard.Agree());
         EXPECT_EQ(installedFolder, wizard.ControlText(IDC_DESTINATION));
         wizard.PressButton(PSBTN_NEXT);
         HWND refusal = WaitForWindow(BOX_CLASS, "ERROR", wizardProcess.Handle(), 10000);

@@ -78,11 +78,7 @@ TEST(PlantedDlls, NoneIsLoadedByAWholeInstallAndRemovalWhereverSetupRuns)
     {
         ChildProcess setup(setupPath, setupPath);
         WizardDriver wizard(setup.Handle());
-        ASSERT_TRUE(wizard.WaitForPage(0));
-        wizard.ClickControl(IDC_AGREE);
-        Sleep(200);
-        wizard.ClickSheetButton(WIZARD_NEXT);
-        ASSERT_TRUE(wizard.WaitForPage(1));
+        ASSERT_TRUE(wizard.Agree());
         wizard.SetControlText(IDC_DESTINATION, installFolder);
         wizard.ClickSheetButton(WIZARD_NEXT);
         // The folder holds the planted DLLs, so setup asks before taking it.

@@ -1,5 +1,6 @@
 #include "WizardDriver.h"
 #include "WindowDriver.h"
+#include "../../res/resource.h"
 #include <commctrl.h>
 #include <shlobj.h>
 
@@ -42,6 +43,16 @@ HWND WaitForProcessDialog(HANDLE process, const char* childClass, DWORD timeoutM
 }
 
 WizardDriver::WizardDriver(HANDLE process) : m_process(process), m_processId(GetProcessId(process)), m_sheet(NULL) {}
+
+bool WizardDriver::Agree()
+{
+    if (!WaitForPage(0))
+        return false;
+    ClickControl(IDC_AGREE);
+    Sleep(200);
+    ClickSheetButton(WIZARD_NEXT);
+    return WaitForPage(1);
+}
 
 bool WizardDriver::AcceptDestination(DWORD timeoutMs)
 {

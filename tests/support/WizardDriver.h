@@ -36,6 +36,8 @@ public:
     bool Checked(int id) const;
     // Gives a control of the current page the keyboard focus.
     void Focus(int id);
+    // Agrees on page 1 and goes on, until page 2 shows.
+    bool Agree();
     // Next on page 2, until page 3 shows; asked about a folder that exists
     // (left by an earlier walk), answers Yes.
     bool AcceptDestination(DWORD timeoutMs = 30000);

@@ -2,7 +2,6 @@
 #include "../../files/FilesInUse.h"
 #include "../../destination/InstallDestination.h"
 #include "../../windows/PathIdentity.h"
-#include "../support/InstalledState.h"
 #include "../support/TestFolder.h"
 #include <ctype.h>
 #include <gtest/gtest.h>
@@ -91,7 +90,6 @@ TEST(Destination, AFolderOthersCanChangeIsTakenOnlyAsTheRegisteredInstall)
     CreateDirectoryA(open.c_str(), NULL);
     CreateDirectoryA(closed.c_str(), NULL);
     MakeWritableByEveryone(open);
-    ASSERT_TRUE(IsWritableByEveryone(open));
     CString taken;
     const RegisteredInstall NONE = {};
     EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination(open.c_str(), NONE, taken));
@@ -103,23 +101,4 @@ TEST(Destination, AFolderOthersCanChangeIsTakenOnlyAsTheRegisteredInstall)
     EXPECT_EQ(DESTINATION_OPEN_TO_OTHERS, CheckDestination((open + "\\VarnX").c_str(), { (open + "\\VarnX").c_str(), FALSE }, taken));
     EXPECT_EQ(DESTINATION_TAKEN, CheckDestination((root / "New\\VarnX").c_str(), NONE, taken)) << "made closed";
     EXPECT_STREQ((root / "New\\VarnX").c_str(), taken);
-}
-
-TEST(Destination, TheOtherBuildsInstallLeavesNoDestinationAndARemovalItsOwnView)
-{
-    if (!OtherView())
-        GTEST_SKIP() << "32-bit Windows has one registry view";
-    TestFolder root("registered");
-    const std::string own = root / "VarnX", other = root / "Other VarnX";
-    RemoveCatalogueItems();
-    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", own + "\\VarnX.exe");
-    SetStringValue(HKEY_LOCAL_MACHINE, PRODUCT_KEY, "Exe-Path", other + "\\VarnX.exe", OtherView());
-    RegisteredInstall registered = FindRegisteredInstall();
-    EXPECT_STREQ(other.c_str(), registered.strFolder);
-    EXPECT_TRUE(registered.bOtherBuild);
-    CString destination;
-    for (const std::string& folder : { own, other })
-        EXPECT_EQ(DESTINATION_OTHER_BUILD, CheckDestination(folder.c_str(), registered, destination)) << folder;
-    EXPECT_STREQ(own.c_str(), GetRegisteredInstallFolder());
-    RemoveCatalogueItems();
 }
